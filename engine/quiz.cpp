@@ -1,0 +1,11 @@
+#include "quiz.h"
+
+#include "questionbank.h"
+
+Quiz::Quiz(QuizScreen &screen) : m_sequencer(state, dt, screen), m_clock(state, screen) { }
+
+void Quiz::load()
+{
+    state.C = 0;
+    dt.Section = QuestionBank::sectionText(1);
+}

@@ -1,0 +1,42 @@
+#include "testclock.h"
+
+#include "numbertext.h"
+#include "quizscreen.h"
+#include "quizstate.h"
+
+#include <array>
+
+TestClock::TestClock(QuizState &quiz, QuizScreen &screen) : m_quiz(quiz), m_screen(screen) { }
+
+void TestClock::tmrMain_Timer()
+{
+    // The captions are the clock's only storage; ticks are counted, not measured, so a late
+    // tick is never made up.
+    const qint64 seconds =
+            qRound64(NumberText::toNumber(m_screen.caption(QuizScreen::Label::lblSec)));
+    if (seconds < 59) {
+        m_screen.setCaption(QuizScreen::Label::lblSec, NumberText::counter(seconds + 1));
+    } else {
+        m_screen.setCaption(QuizScreen::Label::lblSec, NumberText::counter(0));
+        const qint64 minutes =
+                qRound64(NumberText::toNumber(m_screen.caption(QuizScreen::Label::lblMin)));
+        m_screen.setCaption(QuizScreen::Label::lblMin, NumberText::counter(minutes + 1));
+    }
+
+    // While the first question of a new section is on screen, the message box blinks.
+    constexpr std::array<qint16, 3> sectionOpeningSteps = {12, 21, 61};
+    for (qint16 step : sectionOpeningSteps) {
+        if (m_quiz.C == step) {
+            const bool green = m_screen.mainTextColor() == QuizColor::Green;
+            m_screen.setMainTextColor(green ? QuizColor::Red : QuizColor::Green);
+        }
+    }
+}
+
+void TestClock::lblMin_Change()
+{
+    if (NumberText::toNumber(m_screen.caption(QuizScreen::Label::lblMin)) == 30) {
+        m_screen.setMainText(QStringLiteral("Можете дальше не стараться! ВРЕМЯ ВЫШЛО!!!"));
+        m_quiz.TimeUp = true;
+    }
+}

@@ -1,0 +1,50 @@
+#include "quizharness.h"
+
+#include "questionbank.h"
+
+QuizHarness::QuizHarness() : quiz(screen)
+{
+    screen.minutesChanged = [this] { quiz.lblMin_Change(); };
+    screen.resultsLoaded = [this] {
+        histAtResultsLoad = quiz.state.Hist;
+        quiz.state.Hist += quiz.dt.Verdicts;
+        resultsHistory = quiz.state.Hist;
+    };
+    quiz.load();
+}
+
+void QuizHarness::answerRight()
+{
+    select(QuestionBank::rightOption(quiz.state.C));
+    quiz.Advance();
+}
+
+void QuizHarness::answerWrong()
+{
+    const QString right = QuestionBank::rightOption(quiz.state.C);
+    for (const QString &option : QuestionBank::options(quiz.state.C)) {
+        if (option != right) {
+            select(option);
+            break;
+        }
+    }
+    quiz.Advance();
+}
+
+void QuizHarness::playTo(int count, bool right)
+{
+    if (quiz.state.C == 0)
+        quiz.Advance();
+    while (quiz.state.C >= 1 && quiz.state.C <= count) {
+        if (right)
+            answerRight();
+        else
+            answerWrong();
+    }
+}
+
+void QuizHarness::tick(int count)
+{
+    for (int i = 0; i < count; ++i)
+        quiz.tmrMain_Timer();
+}

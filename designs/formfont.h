@@ -1,0 +1,16 @@
+// The one font of all three windows: MS Sans Serif 8.25 pt where the system has it, otherwise
+// the bundled Liberation Sans, whose digits are 6 px wide like the designed font's.
+#pragma once
+
+#include <QFont>
+
+namespace FormFont {
+
+// Registers the bundled font with the application; call once after QApplication exists.
+void install();
+
+// 11 px (8.25 pt at 96 dpi), set in pixels so the designed boxes fit at any font DPI setting.
+QFont regular();
+QFont bold();
+
+} // namespace FormFont

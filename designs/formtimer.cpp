@@ -1,0 +1,15 @@
+#include "formtimer.h"
+
+FormTimer::FormTimer(int intervalMs, QObject *parent) : QTimer(parent)
+{
+    setTimerType(Qt::PreciseTimer);
+    setIntervalMs(intervalMs);
+}
+
+void FormTimer::setIntervalMs(int intervalMs)
+{
+    if (intervalMs <= 0)
+        stop();
+    else
+        start(intervalMs);
+}

@@ -1,0 +1,15 @@
+// A window's timer as designed: an interval of 0 means it does not tick; any other interval
+// (re)starts it. Precise, so that a second of the quiz clock is a second.
+#pragma once
+
+#include <QTimer>
+
+class FormTimer : public QTimer
+{
+    Q_OBJECT
+
+public:
+    FormTimer(int intervalMs, QObject *parent);
+
+    void setIntervalMs(int intervalMs);
+};

@@ -1,0 +1,43 @@
+// What the three windows share in look: frame, fixed client size, background picture, the
+// designed font, a centred first position, and Left/Top/Width kept in twips.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class FormWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Frame {
+        FixedDialog, // title bar with the caption and a close box only
+        None,        // no title bar, no border
+    };
+
+    // Sizes are the client area's, in twips; the background is drawn unscaled at the origin.
+    FormWindow(Frame frame, int widthTwips, int heightTwips, const QString &backgroundPicture,
+               QWidget *parent = nullptr);
+
+    // The window's position and width in twips, single precision. Each reads back exactly what
+    // was last written, while the window itself moves to the nearest whole pixel.
+    float leftTwips() const { return m_left; }
+    void setLeftTwips(float left);
+    float topTwips() const { return m_top; }
+    void setTopTwips(float top);
+    float widthTwips() const { return m_width; }
+    void setWidthTwips(float width);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void centreOnScreen();
+    void placeAtTwips();
+
+    QPixmap m_background;
+    float m_left = 0;
+    float m_top = 0;
+    float m_width;
+};

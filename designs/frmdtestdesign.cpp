@@ -1,0 +1,95 @@
+#include "frmdtestdesign.h"
+
+#include "captionlabel.h"
+#include "commandbutton.h"
+#include "designcolors.h"
+#include "formfont.h"
+#include "formtimer.h"
+#include "listbox.h"
+#include "namedcontrol.h"
+#include "pictures.h"
+#include "textbox.h"
+#include "twips.h"
+
+namespace {
+
+using Sizing = CaptionLabel::Sizing;
+
+} // namespace
+
+FrmDtestDesign::FrmDtestDesign(QWidget *parent)
+    : FormWindow(Frame::FixedDialog, 9585, 7185, QStringLiteral("quiz-background.jpg"), parent),
+      txtMain(named("txtMain",
+                    new TextBox(Twips::rect(2040, 600, 5535, 2775), TextBox::ScrollBar::None,
+                                DesignColors::Green, this))),
+      lstAns(named("lstAns", new ListBox(Twips::rect(1920, 5040, 5775, 1785), this))),
+      cmdOk(named("cmdOk",
+                  new PictureButton(Pictures::load(QStringLiteral("button-lamp.png")),
+                                    Twips::rect(8640, 4800, 735, 495), this))),
+      cmdCheck(named("cmdCheck",
+                     new PictureButton(Pictures::load(QStringLiteral("button-lamp.png")),
+                                       Twips::rect(8640, 6000, 735, 495), this))),
+      txtQuest(named("txtQuest",
+                     new TextBox(Twips::rect(2040, 3480, 5655, 735), TextBox::ScrollBar::Vertical,
+                                 DesignColors::Green, this))),
+      cmdHelp(named("cmdHelp",
+                    new CommandButton(QStringLiteral("HELP!"), Twips::rect(0, 0, 735, 255), this))),
+      Label1(named("Label1",
+                   new CaptionLabel(QStringLiteral("Дальше"), Twips::rect(8640, 4560, 735, 255),
+                                    Sizing::Fixed, this))),
+      Label2(named("Label2",
+                   new CaptionLabel(QStringLiteral("Ответы"), Twips::rect(8640, 5760, 735, 255),
+                                    Sizing::Fixed, this))),
+      lblMin(named("lblMin",
+                   new CaptionLabel(QStringLiteral("00"), Twips::rect(8280, 120, 180, 195),
+                                    Sizing::Fixed, this))),
+      Label5(named("Label5",
+                   new CaptionLabel(QStringLiteral(":"), Twips::rect(8520, 120, 45, 195),
+                                    Sizing::Fixed, this))),
+      lblSec(named("lblSec",
+                   new CaptionLabel(QStringLiteral("00"), Twips::rect(8640, 120, 180, 195),
+                                    Sizing::Fixed, this))),
+      Label6(named("Label6",
+                   new CaptionLabel(QStringLiteral("Отвечено:"), Twips::rect(7920, 480, 765, 195),
+                                    Sizing::ToCaption, this))),
+      lblNAns(named("lblNAns",
+                    new CaptionLabel(QStringLiteral("00"), Twips::rect(8760, 480, 180, 195),
+                                     Sizing::ToCaption, this))),
+      Label4(named("Label4",
+                   new CaptionLabel(QStringLiteral("Баллов:"), Twips::rect(7920, 720, 600, 195),
+                                    Sizing::ToCaption, this))),
+      lblNBall(named("lblNBall",
+                     new CaptionLabel(QStringLiteral("00"), Twips::rect(8760, 720, 180, 195),
+                                      Sizing::ToCaption, this))),
+      Label7(named("Label7",
+                   new CaptionLabel(QStringLiteral("Стоимость:"), Twips::rect(8040, 3360, 870, 195),
+                                    Sizing::ToCaption, this))),
+      lblBall(named("lblBall",
+                    new CaptionLabel(QStringLiteral("00"), Twips::rect(9000, 3360, 180, 195),
+                                     Sizing::ToCaption, this))),
+      tmrMain(named("tmrMain", new FormTimer(0, this)))
+{
+    setObjectName(QStringLiteral("frmDTEST"));
+    setWindowTitle(QStringLiteral("Тест: \"Ashfever\""));
+    setWindowIcon(Pictures::windowIcon());
+
+    txtMain->setFont(FormFont::bold());
+    // The message box is reached by a click; the list has the focus when the window opens.
+    txtMain->setFocusPolicy(Qt::ClickFocus);
+    setTabOrder(lstAns, cmdOk);
+    setTabOrder(cmdOk, cmdCheck);
+    setTabOrder(cmdCheck, txtQuest);
+    setTabOrder(txtQuest, cmdHelp);
+    lstAns->setFocus();
+
+    // The arrowhead shows over the background, the labels and the message box; the other
+    // controls keep the standard cursors.
+    const QCursor arrowhead = Pictures::arrowCursor();
+    setCursor(arrowhead);
+    txtMain->viewport()->setCursor(arrowhead);
+    txtQuest->setCursor(Qt::ArrowCursor);
+    txtQuest->viewport()->setCursor(Qt::IBeamCursor);
+    for (QWidget *standard : {static_cast<QWidget *>(lstAns), static_cast<QWidget *>(cmdOk),
+                              static_cast<QWidget *>(cmdCheck), static_cast<QWidget *>(cmdHelp)})
+        standard->setCursor(Qt::ArrowCursor);
+}

@@ -1,0 +1,48 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(const QRect &box, QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setGeometry(box);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a left press and release both on the picture.
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+            rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *)
+{
+    emit pointerMoved();
+}

@@ -1,0 +1,31 @@
+// A picture control: shows its picture at natural size (or nothing, as an invisible click area),
+// and reports clicks and pointer moves over it.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QRect &box, QWidget *parent);
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+signals:
+    void clicked();
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_pressed = false;
+};

@@ -3,6 +3,7 @@
 FormTimer::FormTimer(int intervalMs, QObject *parent) : QTimer(parent)
 {
     setTimerType(Qt::PreciseTimer);
+    connect(this, &QTimer::timeout, this, &FormTimer::ticked);
     setIntervalMs(intervalMs);
 }
 

@@ -12,4 +12,8 @@ public:
     FormTimer(int intervalMs, QObject *parent);
 
     void setIntervalMs(int intervalMs);
+
+signals:
+    // The timer event of the window: one per elapsed interval.
+    void ticked();
 };

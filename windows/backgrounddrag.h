@@ -1,0 +1,39 @@
+// Moving a frameless window by dragging its background with the left button, and the pointer
+// position last reported over that background.
+#pragma once
+
+#include <QPointF>
+#include <QtGlobal>
+
+#include <optional>
+
+class FormWindow;
+class QMouseEvent;
+
+class BackgroundDrag
+{
+public:
+    explicit BackgroundDrag(FormWindow &window);
+
+    // A pointer report over the background. While the left button alone is held the window
+    // moves by the pointer's displacement on the screen since the previous report, so it
+    // follows the pointer exactly; a report after the window moved under a resting pointer
+    // moves nothing. Any other button state only records the position.
+    void pointerMoved(const QMouseEvent &event);
+    // A press on the background: the start of a drag.
+    void pressed(const QMouseEvent &event);
+    // The pointer left the background: the next report starts afresh.
+    void left();
+
+    // Last reported position in the window's client coordinates, in twips, rounded to the
+    // nearest integer and held at the 16-bit limits.
+    qint16 LastX = 0;
+    qint16 LastY = 0;
+
+private:
+    FormWindow &m_window;
+    std::optional<QPointF> m_lastOnScreen; // twips
+};
+
+// The button state of a pointer report: left 1, right 2, middle 4, added up.
+int buttonState(Qt::MouseButtons buttons);

@@ -1,0 +1,36 @@
+// A global window reference: empty, or the window's one instance. A use through an empty
+// reference creates and loads a new, hidden instance, as the program's windows expect.
+#pragma once
+
+#include <QPointer>
+
+template<class Form>
+class FormRef
+{
+public:
+    // A use through the reference: loads the window first when the reference is empty.
+    Form *operator->() { return get(); }
+    Form *get()
+    {
+        if (!m_form)
+            m_form = new Form; // its constructor is its load handler
+        return m_form;
+    }
+
+    // The instance, if any, without loading one.
+    Form *instance() const { return m_form; }
+    bool isEmpty() const { return !m_form; }
+
+    // Empties the reference; the window itself stays until it is closed.
+    void release() { m_form = nullptr; }
+
+    // Closes the referenced window, if there is one that is not already closing; never loads one.
+    void close()
+    {
+        if (m_form)
+            m_form->closeForm();
+    }
+
+private:
+    QPointer<Form> m_form;
+};

@@ -1,0 +1,41 @@
+// The results window: the verdict, the sliding history panel, the hover pictures, the exit.
+#pragma once
+
+#include "backgrounddrag.h"
+#include "form.h"
+#include "formref.h"
+#include "frmfindesign.h"
+
+class FrmFin : public Form<FrmFinDesign>
+{
+    Q_OBJECT
+
+public:
+    FrmFin();
+
+    // 1 after a pointer report over Image1, 0 after one over the background.
+    qint16 hover() const { return Hover; }
+    // The animation frame of Image1, 0 or 1; kept for the life of the window.
+    qint16 phase() const { return Phase; }
+    const BackgroundDrag &drag() const { return m_drag; }
+
+protected:
+    void Form_Unload() override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_MouseMove(QMouseEvent *event);
+    void Timer1_Timer();
+    void Image1_Click();
+    void imgExit_Click();
+    void setWidthAndDraw(float widthTwips);
+
+    BackgroundDrag m_drag;
+    qint16 Hover = 0;
+    qint16 Phase = 0;
+};
+
+extern FormRef<FrmFin> frmFin;

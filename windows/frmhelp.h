@@ -1,0 +1,40 @@
+// The help window: shows the usage help during the quiz (modal) or the closing credits at the
+// end (modeless); closing it after the credits ends the program.
+#pragma once
+
+#include "backgrounddrag.h"
+#include "form.h"
+#include "formref.h"
+#include "frmhelpdesign.h"
+
+class FrmHelp : public Form<FrmHelpDesign>
+{
+    Q_OBJECT
+
+public:
+    FrmHelp();
+
+    // The two texts the callers write into txthelp.
+    static QString usageHelpText();
+    static QString closingCreditsText();
+
+    // Shown modal, no other window of the program takes input until this one closes.
+    void showModal();
+    // Shown modeless, without owner; a window shown modal becomes modeless.
+    void showModeless();
+
+    const BackgroundDrag &drag() const { return m_drag; }
+
+protected:
+    void Form_Unload() override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void txthelp_KeyPress(int characterCode);
+
+    BackgroundDrag m_drag;
+};
+
+extern FormRef<FrmHelp> frmHelp;

@@ -41,4 +41,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isDown())
         target.translate(1, 1);
     painter.drawPixmap(target, m_picture);
+    // The keyboard focus shows as a thin line in the black band under the picture, never
+    // as a rectangle over it.
+    if (hasFocus() && (focusPolicy() & Qt::TabFocus)) {
+        painter.setPen(DesignColors::DimGreen);
+        painter.drawLine(2, height() - 1, width() - 3, height() - 1);
+    }
 }

@@ -3,8 +3,6 @@
 #include "characterkey.h"
 #include "designcolors.h"
 
-#include <QPointer>
-
 ListBox::ListBox(const QRect &box, QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -32,11 +30,8 @@ QString ListBox::selectedText() const
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
-    if (const int code = CharacterKey::code(event)) {
-        const QPointer<ListBox> alive(this);
+    // Receivers may close the window; it is deleted only later, so the key is still ours.
+    if (const int code = CharacterKey::code(event))
         emit keyPressed(code);
-        if (!alive)
-            return;
-    }
     QListWidget::keyPressEvent(event);
 }

@@ -3,8 +3,6 @@
 #include "characterkey.h"
 #include "designcolors.h"
 
-#include <QPointer>
-
 TextBox::TextBox(const QRect &box, ScrollBar scrollBar, const QColor &textColor, QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -46,11 +44,8 @@ void TextBox::setForeColor(const QColor &color)
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (const int code = CharacterKey::code(event)) {
-        const QPointer<TextBox> alive(this);
+    // Receivers may close the window; it is deleted only later, so the key is still ours.
+    if (const int code = CharacterKey::code(event))
         emit keyPressed(code);
-        if (!alive)
-            return;
-    }
     QPlainTextEdit::keyPressEvent(event);
 }

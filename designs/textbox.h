@@ -21,7 +21,7 @@ public:
 
 signals:
     // A key that produces a character: Enter is 13, Backspace 8, Esc 27. Emitted before the box
-    // handles the key itself; receivers may close the window, which is then deleted later.
+    // handles the key itself.
     void keyPressed(int characterCode);
 
 protected:

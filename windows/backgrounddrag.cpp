@@ -30,7 +30,22 @@ int buttonState(Qt::MouseButtons buttons)
             (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
-BackgroundDrag::BackgroundDrag(FormWindow &window) : m_window(window) { }
+BackgroundDrag::BackgroundDrag(FormWindow &window) : m_window(window)
+{
+    window.installEventFilter(this);
+}
+
+bool BackgroundDrag::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window) {
+        if (event->type() == QEvent::MouseButtonPress)
+            pressed(*static_cast<QMouseEvent *>(event));
+        else if (event->type() == QEvent::Leave)
+            // The next report after the pointer comes back starts afresh.
+            m_lastOnScreen.reset();
+    }
+    return false;
+}
 
 void BackgroundDrag::pointerMoved(const QMouseEvent &event)
 {
@@ -58,9 +73,4 @@ void BackgroundDrag::pressed(const QMouseEvent &event)
         return;
     }
     m_lastOnScreen = event.globalPosition() * Twips::PerPixel;
-}
-
-void BackgroundDrag::left()
-{
-    m_lastOnScreen.reset();
 }

@@ -2,17 +2,20 @@
 // position last reported over that background.
 #pragma once
 
+#include <QObject>
 #include <QPointF>
-#include <QtGlobal>
 
 #include <optional>
 
 class FormWindow;
 class QMouseEvent;
 
-class BackgroundDrag
+class BackgroundDrag : public QObject
 {
+    Q_OBJECT
+
 public:
+    // Watches the window for presses on its background and for the pointer leaving it.
     explicit BackgroundDrag(FormWindow &window);
 
     // A pointer report over the background. While the left button alone is held the window
@@ -20,17 +23,19 @@ public:
     // follows the pointer exactly; a report after the window moved under a resting pointer
     // moves nothing. Any other button state only records the position.
     void pointerMoved(const QMouseEvent &event);
-    // A press on the background: the start of a drag.
-    void pressed(const QMouseEvent &event);
-    // The pointer left the background: the next report starts afresh.
-    void left();
 
     // Last reported position in the window's client coordinates, in twips, rounded to the
     // nearest integer and held at the 16-bit limits.
     qint16 LastX = 0;
     qint16 LastY = 0;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // A press on the background: the start of a drag.
+    void pressed(const QMouseEvent &event);
+
     FormWindow &m_window;
     std::optional<QPointF> m_lastOnScreen; // twips
 };

@@ -94,14 +94,3 @@ void FrmFin::mouseMoveEvent(QMouseEvent *event)
 {
     Form_MouseMove(event);
 }
-
-void FrmFin::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.pressed(*event);
-}
-
-void FrmFin::leaveEvent(QEvent *event)
-{
-    m_drag.left();
-    FormWindow::leaveEvent(event);
-}

@@ -22,8 +22,6 @@ public:
 protected:
     void Form_Unload() override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
     void Form_Load();

@@ -69,14 +69,3 @@ void FrmHelp::mouseMoveEvent(QMouseEvent *event)
 {
     m_drag.pointerMoved(*event);
 }
-
-void FrmHelp::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.pressed(*event);
-}
-
-void FrmHelp::leaveEvent(QEvent *event)
-{
-    m_drag.left();
-    FormWindow::leaveEvent(event);
-}

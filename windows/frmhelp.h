@@ -28,8 +28,6 @@ public:
 protected:
     void Form_Unload() override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
     void txthelp_KeyPress(int characterCode);

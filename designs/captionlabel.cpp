@@ -1,10 +1,14 @@
 #include "captionlabel.h"
 
+#include "accessiblecontrols.h"
 #include "designcolors.h"
+
+#include <QAccessible>
 
 CaptionLabel::CaptionLabel(const QString &caption, const QRect &box, Sizing sizing, QWidget *parent)
     : QLabel(parent), m_sizing(sizing)
 {
+    AccessibleControls::install();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
@@ -21,7 +25,25 @@ void CaptionLabel::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     showCaption(caption);
+    // QLabel tells screen readers of a new text itself only while the label has no accessible
+    // name; a titled label's spoken text changes with its caption all the same.
+    if (m_announcesChanges && !accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     emit captionChanged();
+}
+
+QString CaptionLabel::spokenText() const
+{
+    if (accessibleName().isEmpty())
+        return m_caption;
+    return accessibleName() + u' ' + (m_spokenValue ? m_spokenValue() : m_caption);
+}
+
+void CaptionLabel::setSpokenValue(std::function<QString()> value)
+{
+    m_spokenValue = std::move(value);
 }
 
 void CaptionLabel::makeTransparent(const QColor &textColor)

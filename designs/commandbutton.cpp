@@ -33,6 +33,7 @@ PictureButton::PictureButton(const QPixmap &picture, const QRect &box, QWidget *
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // as FormWindow's background
     painter.fillRect(rect(), DesignColors::Black);
     const QSize pictureSize = m_picture.deviceIndependentSize().toSize();
     QRect target(QPoint(), pictureSize);

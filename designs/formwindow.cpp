@@ -1,5 +1,6 @@
 #include "formwindow.h"
 
+#include "accessiblecontrols.h"
 #include "formfont.h"
 #include "pictures.h"
 #include "twips.h"
@@ -26,6 +27,7 @@ FormWindow::FormWindow(Frame frame, int widthTwips, int heightTwips,
     : QWidget(parent, flagsFor(frame)), m_background(Pictures::load(backgroundPicture)),
       m_width(float(widthTwips))
 {
+    AccessibleControls::install();
     setFont(FormFont::regular());
     setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
     centreOnScreen();
@@ -52,6 +54,9 @@ void FormWindow::setWidthTwips(float width)
 void FormWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // On a screen scaled by a fraction the sharp picture is drawn smaller: smoothing keeps its
+    // thin lines whole. At a whole factor nothing is scaled and no pixel changes.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, m_background);
 }
 

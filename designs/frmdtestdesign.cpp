@@ -8,12 +8,53 @@
 #include "listbox.h"
 #include "namedcontrol.h"
 #include "pictures.h"
+#include "spokentext.h"
 #include "textbox.h"
 #include "twips.h"
 
 namespace {
 
 using Sizing = CaptionLabel::Sizing;
+
+// What screen readers say for each control. The picture buttons go by the captions above them
+// and the counters by the captions beside them, as a sighted player reads them.
+void nameForScreenReaders(FrmDtestDesign &quiz)
+{
+    quiz.txtMain->setAccessibleName(QStringLiteral("Сообщения"));
+    quiz.txtMain->setAccessibleDescription(
+            QStringLiteral("Вступление, название раздела, журнал ответов или сообщение о времени"));
+    quiz.lstAns->setAccessibleName(QStringLiteral("Варианты ответа"));
+    quiz.lstAns->setAccessibleDescription(
+            QStringLiteral("Выберите ответ стрелками; Enter — дальше, Esc — завершить тест"));
+    quiz.cmdOk->setAccessibleName(quiz.Label1->caption());
+    quiz.cmdOk->setAccessibleDescription(
+            QStringLiteral("Засчитать выбранный ответ и перейти к следующему вопросу"));
+    quiz.cmdCheck->setAccessibleName(quiz.Label2->caption());
+    quiz.cmdCheck->setAccessibleDescription(
+            QStringLiteral("Показать журнал ваших ответов в окне сообщений"));
+    quiz.txtQuest->setAccessibleName(QStringLiteral("Вопрос"));
+    quiz.cmdHelp->setAccessibleName(QStringLiteral("Справка"));
+    quiz.cmdHelp->setAccessibleDescription(QStringLiteral("Как проходить тест"));
+
+    quiz.lblNAns->setAccessibleName(quiz.Label6->caption());
+    quiz.lblNAns->setAccessibleDescription(QStringLiteral("Сколько вопросов уже отвечено"));
+    quiz.lblNBall->setAccessibleName(quiz.Label4->caption());
+    quiz.lblNBall->setAccessibleDescription(QStringLiteral("Сумма баллов за верные ответы"));
+    quiz.lblBall->setAccessibleName(quiz.Label7->caption());
+    quiz.lblBall->setAccessibleDescription(QStringLiteral("Сколько баллов стоит этот вопрос"));
+
+    // The clock is read in words from its minutes label. Its seconds change every second, far
+    // too often to announce: a screen reader hears of the clock once a minute, when the minutes
+    // label changes, and finds the exact time whenever it reads the label.
+    quiz.lblMin->setAccessibleName(QStringLiteral("Время:"));
+    quiz.lblMin->setSpokenValue([minutes = quiz.lblMin, seconds = quiz.lblSec] {
+        return SpokenText::clock(minutes->caption(), seconds->caption());
+    });
+    quiz.lblMin->setAccessibleDescription(
+            QStringLiteral("Сколько прошло с начала теста; на тест отведено 30 минут"));
+    quiz.lblSec->setAccessibleName(QStringLiteral("Секунды:"));
+    quiz.lblSec->setAnnouncesChanges(false);
+}
 
 } // namespace
 
@@ -92,4 +133,6 @@ FrmDtestDesign::FrmDtestDesign(QWidget *parent)
     for (QWidget *standard : {static_cast<QWidget *>(lstAns), static_cast<QWidget *>(cmdOk),
                               static_cast<QWidget *>(cmdCheck), static_cast<QWidget *>(cmdHelp)})
         standard->setCursor(Qt::ArrowCursor);
+
+    nameForScreenReaders(*this);
 }

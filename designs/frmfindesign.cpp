@@ -37,4 +37,14 @@ FrmFinDesign::FrmFinDesign(QWidget *parent)
     Image1->setPicture(boxSt.image(1));
     imgExit->setPicture(boxS.image(1));
     L->hide();
+
+    lblMain->setAccessibleDescription(QStringLiteral("Итог теста"));
+    Image1->setButton(true);
+    Image1->setAccessibleName(QStringLiteral("Статистика"));
+    Image1->setAccessibleDescription(QStringLiteral("Показать или скрыть историю ответов"));
+    imgExit->setButton(true);
+    imgExit->setAccessibleName(QStringLiteral("Выход"));
+    imgExit->setAccessibleDescription(QStringLiteral("Завершить тест и закрыть окна"));
+    txtDbl->setAccessibleName(QStringLiteral("История ответов"));
+    L->setAccessibleName(QStringLiteral("Граница панели истории"));
 }

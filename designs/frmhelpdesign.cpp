@@ -17,4 +17,12 @@ FrmHelpDesign::FrmHelpDesign(QWidget *parent)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Form1"));
     txthelp->setText(QStringLiteral("Text1"));
+
+    // The caption is never shown (the window has no title bar); screen readers get a real name.
+    setAccessibleName(QStringLiteral("Справка"));
+    txthelp->setAccessibleName(QStringLiteral("Текст справки"));
+    Image1->setButton(true);
+    Image1->setAccessibleName(QStringLiteral("Закрыть"));
+    Image1->setAccessibleDescription(QStringLiteral("Закрыть это окно"));
+    imgDn->setAccessibleName(QStringLiteral("Пустая область"));
 }

@@ -1,10 +1,13 @@
 #include "picturebox.h"
 
+#include "accessiblecontrols.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(const QRect &box, QWidget *parent) : QWidget(parent)
 {
+    AccessibleControls::install();
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
@@ -24,6 +27,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // as FormWindow's background
     painter.drawPixmap(0, 0, m_picture);
 }
 

@@ -15,6 +15,12 @@ public:
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
 
+    // A picture that does something when clicked is a button to screen readers, and their
+    // press clicks it.
+    bool isButton() const { return m_button; }
+    void setButton(bool button) { m_button = button; }
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void pointerMoved();
@@ -28,4 +34,5 @@ protected:
 private:
     QPixmap m_picture;
     bool m_pressed = false;
+    bool m_button = false;
 };

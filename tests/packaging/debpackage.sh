@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Builds the .deb from a built tree with CPack, checks its control data and contents, then
+# unpacks it and starts the unpacked program the way a menu would, in the private X server of
+# tests/support/run-in-xvfb, and closes it with the keyboard.
+# Usage: debpackage.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+
+build=${1:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
+source=${2:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
+readonly app_id=org.example.Ashfever
+readonly icon_sizes=(16 22 24 32 48 64 128 256)
+readonly deadline_seconds=20
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+stage() { printf 'debpackage: %s\n' "$*"; }
+fail() {
+    printf 'debpackage: FAILED: %s\n' "$*" >&2
+    for log in "$work/cpack.log" "$work/program.log"; do
+        if [[ -s "$log" ]]; then
+            echo "--- $(basename "$log") ---" >&2
+            cat "$log" >&2
+        fi
+    done
+    exit 1
+}
+
+# --- 1. The package ---------------------------------------------------------------------
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    fail "cpack could not build the package"
+debs=("$work"/out/*.deb)
+((${#debs[@]} == 1)) && [[ -f "${debs[0]}" ]] || fail "expected one .deb, found: ${debs[*]}"
+deb=${debs[0]}
+stage "built $(basename "$deb")"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+expect_field() {
+    local value
+    value=$(field "$1")
+    [[ "$value" == "$2" ]] || fail "$1 is \"$value\", expected \"$2\""
+}
+expect_field Package ashfever
+expect_field Section games
+expect_field Maintainer "Ashfever team <ashfever-team@example.org>"
+expect_field Architecture "$(dpkg --print-architecture)"
+[[ -n "$(field Description)" ]] || fail "the package has no description"
+
+# One entry of Depends per line, as "name" or "name (>= version)".
+depends=$(field Depends)
+dependencies=$(sed 's/, */\n/g' <<<"$depends")
+# Versioned library dependencies are what dpkg-shlibdeps writes; a hand-made list would not
+# know the versions.
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -qxF -e "$library" <<<"$(sed -n 's/ (>= [^)]*)$//p' <<<"$dependencies")" ||
+        fail "Depends lacks a computed \"$library (>= ...)\": $depends"
+done
+# Qt loads the xcb platform plugin at run time, so its package must be there as well.
+xcb_package=$(dpkg-query --search '*/qt6/plugins/platforms/libqxcb.so' | sed -n '1s/[:,].*//p')
+[[ -n "$xcb_package" ]] || fail "no installed package holds Qt 6's xcb plugin"
+grep -qxF -e "$xcb_package" <<<"$(sed 's/ (.*//' <<<"$dependencies")" ||
+    fail "Depends lacks $xcb_package, which holds the xcb platform plugin: $depends"
+stage "control data as expected; Depends: $depends"
+
+# Every file the package holds, and nothing else (no tests, no build leftovers).
+expected=(
+    ./usr/bin/ashfever
+    "./usr/share/applications/$app_id.desktop"
+    "./usr/share/metainfo/$app_id.metainfo.xml"
+    ./usr/share/doc/ashfever/LICENSE-LiberationSans.txt
+)
+for size in "${icon_sizes[@]}"; do
+    expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+[[ "$actual" == "$wanted" ]] ||
+    fail "package contents differ:$(printf '\n')$(diff <(echo "$wanted") <(echo "$actual") || true)"
+stage "contents: program, menu entry, metainfo, licence, ${#icon_sizes[@]} icons"
+
+# --- 2. The unpacked files --------------------------------------------------------------
+
+root=$work/root
+dpkg-deb --extract "$deb" "$root"
+
+cmp -s "$root/usr/share/applications/$app_id.desktop" "$source/packaging/$app_id.desktop" ||
+    fail "the installed menu entry is not the one in packaging/"
+cmp -s "$root/usr/share/metainfo/$app_id.metainfo.xml" "$source/packaging/$app_id.metainfo.xml" ||
+    fail "the installed metainfo is not the one in packaging/"
+cmp -s "$root/usr/share/doc/ashfever/LICENSE-LiberationSans.txt" \
+    "$source/designs/fonts/LICENSE-LiberationSans.txt" || fail "the font licence differs"
+
+for size in "${icon_sizes[@]}"; do
+    icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    kind=$(file --brief "$icon")
+    [[ "$kind" == "PNG image data, $size x $size,"* ]] || fail "the ${size}x${size} icon is $kind"
+done
+
+entry() { sed -n "s/^$1=//p" "$root/usr/share/applications/$app_id.desktop"; }
+[[ "$(entry Icon)" == "$app_id" ]] || fail "the menu entry's Icon is $(entry Icon)"
+[[ -x "$root/usr/bin/$(entry Exec)" ]] || fail "the menu entry runs $(entry Exec), not in usr/bin"
+# The metainfo's newest release is the package's version.
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
+    "$root/usr/share/metainfo/$app_id.metainfo.xml" | head -n 1)
+[[ "$release" == "$(field Version)" ]] ||
+    fail "the metainfo's release $release is not the package version $(field Version)"
+# A desktop matches the program's windows to its entry by this name (Wayland's app id). The
+# name is a UTF-16 string in the program; what lies before it may read as a character too.
+grep -qE -e "${app_id//./\\.}\$" <<<"$(strings --encoding=l "$root/usr/bin/ashfever")" ||
+    fail "the program does not announce the desktop file name $app_id"
+# The program finds its libraries where the system keeps them, never through a search path of
+# its own that could point into a build tree or let another Qt in.
+[[ -z "$(readelf --dynamic "$root/usr/bin/ashfever" | grep -E 'RPATH|RUNPATH' || true)" ]] ||
+    fail "the program carries a library search path of its own"
+stage "unpacked files match the sources; icons are their sizes; no private library path"
+
+# --- 3. Start the unpacked program as the menu would -------------------------------------
+
+# Nothing of the build tree may leak in: the program finds its Qt the way an installed one does.
+(cd "$root" && exec env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/bin/$(entry Exec)") \
+    >"$work/program.log" 2>&1 &
+pid=$!
+
+quiz=$(timeout "$deadline_seconds" xdotool search --sync --onlyvisible --name Ashfever | head -n 1) ||
+    fail "the quiz window did not show within ${deadline_seconds}s"
+eval "$(xdotool getwindowgeometry --shell "$quiz")"
+((WIDTH == 639 && HEIGHT == 479)) || fail "the quiz window is ${WIDTH}x${HEIGHT}"
+wm_class=$(xprop -id "$quiz" WM_CLASS)
+[[ "$wm_class" == *"\"$(entry StartupWMClass)\""* ]] ||
+    fail "the menu entry's StartupWMClass $(entry StartupWMClass) is not the window's $wm_class"
+stage "the unpacked program shows its quiz window ($wm_class)"
+
+# Without a window manager the keyboard follows the pointer: rest it on the answer list, which
+# has the focus. Esc there ends the quiz and brings the closing credits, and Esc ends those.
+xdotool mousemove --window "$quiz" 500 440
+xdotool key Escape
+help=$(timeout "$deadline_seconds" xdotool search --sync --onlyvisible --name '^Form1$' |
+    head -n 1) || fail "Esc in the quiz did not bring the closing credits"
+xdotool mousemove --window "$help" 200 200
+xdotool key Escape
+
+end=$((SECONDS + deadline_seconds))
+while kill -0 "$pid" 2>/dev/null; do
+    ((SECONDS < end)) || fail "the program still runs ${deadline_seconds}s after the credits closed"
+    sleep 0.05
+done
+status=0
+wait "$pid" || status=$?
+pid=
+((status == 0)) || fail "the program exited with status $status"
+stage "closed with Esc twice; exit status 0"

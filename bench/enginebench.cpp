@@ -1,5 +1,6 @@
 // Times the quiz engine on the headless stand-in: one step, a whole quiz, and every step the
 // 16-bit counter allows. Prints medians and the growth of the peak resident set.
+#include "benchtable.h"
 #include "questionbank.h"
 #include "quizharness.h"
 
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -43,7 +43,8 @@ double medianMicroseconds(int samples, const std::function<void(QuizHarness &)> 
 
 void report(const char *what, double microseconds, long rssGrowthKiB)
 {
-    std::printf("%-44s %12.1f µs %10ld KiB\n", what, microseconds, rssGrowthKiB);
+    BenchTable::row(BenchTable::format("engine: %s (median)", what),
+                    BenchTable::format("%.1f us, RSS +%ld KiB", microseconds, rssGrowthKiB));
 }
 
 } // namespace
@@ -51,7 +52,6 @@ void report(const char *what, double microseconds, long rssGrowthKiB)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::printf("%-44s %15s %14s\n", "engine on the stand-in (median)", "time", "peak RSS +");
 
     long before = peakRssKiB();
     const double oneStep = medianMicroseconds(

@@ -1,6 +1,8 @@
 #include "formfont.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QResource>
 
 namespace FormFont {
 
@@ -8,11 +10,13 @@ namespace {
 
 constexpr int PixelSize = 11;
 
+const QString BundledFamily = QStringLiteral("Liberation Sans");
+
 QString family()
 {
     static const QString chosen = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
             ? QStringLiteral("MS Sans Serif")
-            : QStringLiteral("Liberation Sans");
+            : BundledFamily;
     return chosen;
 }
 
@@ -20,8 +24,20 @@ QString family()
 
 void install()
 {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    if (family() == BundledFamily) {
+        // A system that has the faces already serves them as well as our copy would; a second
+        // copy only costs memory and start-up time.
+        const QStringList installed = QFontDatabase::styles(BundledFamily);
+        for (const QString &style : {QStringLiteral("Regular"), QStringLiteral("Bold")}) {
+            if (!installed.contains(style))
+                QFontDatabase::addApplicationFontFromData(
+                        QResource(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style))
+                                .uncompressedData());
+        }
+    }
+    // Text that Qt lays out before a control has its font (a text box's empty document, for
+    // one) would otherwise load the system's default face too, for nothing.
+    QGuiApplication::setFont(regular());
 }
 
 QFont regular()

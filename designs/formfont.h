@@ -6,7 +6,8 @@
 
 namespace FormFont {
 
-// Registers the bundled font with the application; call once after QApplication exists.
+// Makes the font the application's default and registers the bundled faces the system lacks;
+// call once after QApplication exists.
 void install();
 
 // 11 px (8.25 pt at 96 dpi), set in pixels so the designed boxes fit at any font DPI setting.

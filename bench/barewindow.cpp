@@ -1,0 +1,14 @@
+// The floor the quiz window is measured against: the least a Qt Widgets program does to open a
+// window of the quiz window's size. It paints nothing but the palette's ground.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(639, 479);
+    window.setWindowTitle(QStringLiteral("Пустое окно"));
+    window.show();
+    return app.exec();
+}

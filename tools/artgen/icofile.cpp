@@ -36,14 +36,25 @@ void putLe32(QByteArray &bytes, int at, quint32 value)
     qToLittleEndian(value, bytes.data() + at);
 }
 
+// Reads through QByteArray::at(), whose bounds the compiler can see: reading through a raw
+// pointer made GCC fear the shared empty array behind an empty QByteArray.
+template<typename T>
+T getLe(const QByteArray &bytes, int at)
+{
+    T value = 0;
+    for (int i = int(sizeof(T)) - 1; i >= 0; --i)
+        value = T(value << 8 | uchar(bytes.at(at + i)));
+    return value;
+}
+
 // Qt's writer leaves the padding at the end of each transparency mask row uninitialised, so
 // two runs would give different files. Clears it; false if the bitmap is not laid out as expected.
 bool clearMaskPadding(QByteArray &bitmap, int width, int height)
 {
     if (bitmap.size() < 40)
         return false;
-    const auto headerSize = qFromLittleEndian<quint32>(bitmap.constData());
-    const auto bitCount = qFromLittleEndian<quint16>(bitmap.constData() + 14);
+    const auto headerSize = getLe<quint32>(bitmap, 0);
+    const auto bitCount = getLe<quint16>(bitmap, 14);
     if (bitCount != 32)
         return false;
     const int maskStart = int(headerSize) + width * 4 * height;
@@ -80,8 +91,8 @@ QByteArray windowsIcon(const QList<QImage> &images, QString *error)
                 return {};
             }
             entry.header = single.mid(directorySize, entrySize);
-            const auto size = qFromLittleEndian<quint32>(entry.header.constData() + 8);
-            const auto offset = qFromLittleEndian<quint32>(entry.header.constData() + 12);
+            const auto size = getLe<quint32>(entry.header, 8);
+            const auto offset = getLe<quint32>(entry.header, 12);
             entry.data = single.mid(offset, size);
             if (!clearMaskPadding(entry.data, image.width(), image.height())) {
                 *error = QStringLiteral("модуль ICO записал значок в неожиданном виде");

@@ -4,6 +4,7 @@
 #include "frmdtestdesign.h"
 #include "frmfindesign.h"
 #include "frmhelpdesign.h"
+#include "screengrab.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,22 +15,9 @@
 
 namespace {
 
-// A JPEG decodes to the same pixels every time; the 24-bit visual may round a step or two.
-constexpr int Tolerance = 2;
+using namespace ScreenGrab;
+
 const QRgb Black = qRgb(0, 0, 0);
-
-bool near(QRgb seen, QRgb expected, int tolerance = Tolerance)
-{
-    return qAbs(qRed(seen) - qRed(expected)) <= tolerance &&
-            qAbs(qGreen(seen) - qGreen(expected)) <= tolerance &&
-            qAbs(qBlue(seen) - qBlue(expected)) <= tolerance;
-}
-
-// The antialiased digit stems come out bright green; the dark picture never is.
-bool isTextGreen(QRgb pixel)
-{
-    return qGreen(pixel) > 150 && qRed(pixel) < 100;
-}
 
 bool isLampRed(QRgb pixel)
 {
@@ -79,14 +67,6 @@ struct Shown
         return mismatch(area, black, 0);
     }
 };
-
-QImage grabClient(QWidget *window, QPoint origin)
-{
-    return window->screen()
-            ->grabWindow(0, origin.x(), origin.y(), window->width(), window->height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 
@@ -282,14 +262,10 @@ private:
         shot.picture =
                 QImage(QStringLiteral(":/images/") + picture).convertToFormat(QImage::Format_RGB32);
         QVERIFY(!shot.picture.isNull());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        shot.screen = showAndGrab(window, shot.picture, free);
+        QVERIFY2(!shot.screen.isNull(),
+                 qPrintable(window->objectName() + QStringLiteral(" never showed its picture")));
         shot.origin = window->mapToGlobal(QPoint(0, 0));
-        // The window and its controls reach the X server in one flush of the backing store.
-        QTRY_VERIFY2(
-                near(grabClient(window, shot.origin).pixel(free), shot.picture.pixel(free)),
-                qPrintable(window->objectName() + QStringLiteral(" never showed its picture")));
-        shot.screen = grabClient(window, shot.origin);
         window->hide();
         m_shown.insert(window->objectName(), shot);
     }

@@ -6,6 +6,7 @@
 #include "frmfindesign.h"
 #include "frmhelpdesign.h"
 #include "picturebox.h"
+#include "screengrab.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -18,21 +19,9 @@
 namespace {
 
 constexpr int Scale = 2;
-// The JPEG pictures decode alike every time; the 24-bit visual may round a step or two.
-constexpr int Tolerance = 2;
+using namespace ScreenGrab;
+
 const QRgb Black = qRgb(0, 0, 0);
-
-bool near(QRgb seen, QRgb expected, int tolerance = Tolerance)
-{
-    return qAbs(qRed(seen) - qRed(expected)) <= tolerance &&
-            qAbs(qGreen(seen) - qGreen(expected)) <= tolerance &&
-            qAbs(qBlue(seen) - qBlue(expected)) <= tolerance;
-}
-
-bool isTextGreen(QRgb pixel)
-{
-    return qGreen(pixel) > 150 && qRed(pixel) < 100;
-}
 
 QString describe(QRgb pixel)
 {
@@ -210,20 +199,9 @@ private:
         shot.picture = QImage(QStringLiteral(":/images/") + QLatin1String(picture))
                                .convertToFormat(QImage::Format_RGB32);
         QVERIFY(!shot.picture.isNull());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QPoint origin = window->mapToGlobal(QPoint(0, 0));
-        auto grab = [&] {
-            return window->screen()
-                    ->grabWindow(0, origin.x(), origin.y(), window->width(), window->height())
-                    .toImage()
-                    .convertToFormat(QImage::Format_RGB32);
-        };
-        // The window reaches the X server in one flush of its backing store.
-        QTRY_VERIFY2(
-                near(grab().pixel(free * Scale), shot.picture.pixel(free * Scale)),
-                qPrintable(window->objectName() + QStringLiteral(" never showed its picture")));
-        shot.screen = grab();
+        shot.screen = showAndGrab(window, shot.picture, free * Scale);
+        QVERIFY2(!shot.screen.isNull(),
+                 qPrintable(window->objectName() + QStringLiteral(" never showed its picture")));
         shot.onServer = serverSize(window);
         window->hide();
         m_shots.insert(window->objectName(), shot);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the one table that tools/bench prints: what was measured, the figure, the goal
 // where there is one, and whether the figure meets it. Every benchmark prints in this form.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the quiz engine on the headless stand-in: one step, a whole quiz, and every step the
 // 16-bit counter allows. Prints medians and the growth of the peak resident set.
 #include "benchtable.h"

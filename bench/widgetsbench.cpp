@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the quiz on its real widgets (offscreen platform): one step, a whole playthrough, and
 // the Answers button once the log holds every step the 16-bit counter allows. Each step is a
 // click on an option and a click on Next, with the repaint that follows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label: one line of text on an opaque black ground, or wrapped text over a picture. Its
 // caption reads back exactly as written, and a change of caption is announced inside the write.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which key presses count as typed characters: Enter, Space, Backspace, Esc, letters, digits.
 // Arrow and function keys produce none, and Tab belongs to the focus chain.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button as the windows expect it: Space or Enter click it while it has the focus; it is
 // never a default button, and Esc never clicks it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one font of all three windows: MS Sans Serif 8.25 pt where the system has it, otherwise
 // the bundled Liberation Sans, whose digits are 6 px wide like the designed font's.
 #pragma once

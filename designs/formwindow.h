@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three windows share in look: frame, fixed client size, background picture, the
 // designed font, a centred first position, and Left/Top/Width kept in twips.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look of the results window: the verdict over a picture, a blinking "статистика" button,
 // an exit cross, and the history panel that lies beyond the narrow width.
 #pragma once

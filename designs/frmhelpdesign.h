@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look of the help window: a riveted frame around a dark screen with the text, and a
 // painted close button under an invisible click area.
 #pragma once

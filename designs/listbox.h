@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer list: single selection, items in the order they were added, each item's text
 // read back exactly. Reports selection changes and every character key typed into it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture control: shows its picture at natural size (or nothing, as an invisible click area),
 // and reports clicks and pointer moves over it.
 #pragma once

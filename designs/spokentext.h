@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts for screen readers: numbers read out with their nouns in the form Russian needs.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read-only multi-line text box whose text reads back exactly as written, CR LF included,
 // and which reports every character key typed into it.
 #pragma once

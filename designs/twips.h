@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Designed positions and sizes are in twips; Qt lays out logical pixels, 15 twips each at the
 // designed 96 dpi. Qt scales logical pixels on high-DPI screens itself, so nothing else scales.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question bank: 80 questions about the first two Dustmoor games, with their checks.
 // The world they describe is summed up in dustmoor.md; keep new wording consistent with it.
 #include "questionbank.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a frameless window by dragging its background with the left button, and the pointer
 // position last reported over that background.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing as the program's windows expect it: the unload handler runs once, never cancels, and
 // the window is destroyed afterwards. A second request to close does nothing.
 #pragma once

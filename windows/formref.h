@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A global window reference: empty, or the window's one instance. A use through an empty
 // reference creates and loads a new, hidden instance, as the program's windows expect.
 #pragma once

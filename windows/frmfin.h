@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: the verdict, the sliding history panel, the hover pictures, the exit.
 #pragma once
 

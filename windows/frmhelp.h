@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: shows the usage help during the quiz (modal) or the closing credits at the
 // end (modeless); closing it after the credits ends the program.
 #pragma once

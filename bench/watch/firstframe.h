@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting, from outside, for a window to appear with its first whole frame on the screen.
 #pragma once
 

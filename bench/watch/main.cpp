@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // window_watch: measures the quiz from outside, as an X client beside it, with no help from the
 // program itself. Needs an X server of its own (tests/support/run-in-xvfb) with no window
 // manager, and the DAMAGE and XTEST extensions.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's history panel sliding out and back, as the screen shows it: how long
 // each slide takes and how many of its pixel widths reach the screen.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The watcher's view of the X server: top-level windows as they are created, mapped, resized
 // and drawn into, their titles and pixels, and input injected as if from a player.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the windows: names, roles, actions, and which changes are
 // announced. Asked of Qt's accessibility interfaces in process; read_quiz.py reads the same over
 // AT-SPI from the running program.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints as JSON what the quiz window is to show, taken from the program's own texts and question
 // bank, so that a test reading the running program can tell right from wrong.
 #include "frmdtest.h"

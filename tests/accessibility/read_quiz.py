@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the running quiz the way a screen reader does: over AT-SPI, from the accessibility bus of
 # the session it runs in (dbus-run-session) and the X server of tests/support/run-in-xvfb.
 # Reads the introduction, takes one step with Enter, reads the question, its options, its points,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painted artwork: the committed pictures are exactly what the generator paints now,
 // and every picture keeps the sizes and properties the windows rely on.
 #include <QDir>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program under strace with Qt's own command-line options among its arguments
 # (a style sheet file, another platform, another style) and checks what it did: it never
 # touched the style sheet (no open, stat or access of that path), it showed its windows on the

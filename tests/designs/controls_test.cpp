@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control classes behave as the windows' handlers rely on.
 #include "captionlabel.h"
 #include "commandbutton.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows as designed: every control's place, look, text, focus and cursor.
 #include "captionlabel.h"
 #include "commandbutton.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed font is there for every window whether or not the system has it, and Qt's own
 // text machinery uses it too, so no other face is ever loaded.
 #include "formfont.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text box holding a huge text, such as the log of every step the counter allows, reads back
 // and looks exactly as one holding an ordinary text does.
 #include "formfont.h"

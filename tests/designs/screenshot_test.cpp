@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows as a real X server shows them: the screenshot, pixel by pixel, against the
 // background pictures and the designed boxes. Runs under tests/support/run-in-xvfb.
 #include "formfont.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays Ashfever from start to finish the way a player does: real pointer and keyboard input
 # through the X server, with only what X itself shows (windows, their names and geometry) as
 # evidence of progress. Expects an X server of its own in DISPLAY (tests/support/run-in-xvfb)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions hold numbers as text; these rules keep the score and counters readable and exact.
 #include "numbertext.h"
 

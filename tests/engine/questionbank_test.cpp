@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed bank: every question answerable, points that read as they count, sections in place.
 #include "numbertext.h"
 #include "questionbank.h"

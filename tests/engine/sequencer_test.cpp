@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of the quiz: judging the answer on screen, scoring it, logging it, and the next
 // question.
 #include "questionbank.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz clock: seconds and minutes in their captions, time up at 30:00, the section blink.
 #include "questionbank.h"
 #include "quizharness.h"

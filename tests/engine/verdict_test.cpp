@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The final step: summary, verdict bands, and the time-up verdict.
 #include "questionbank.h"
 #include "quizharness.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a scaled screen, run once for each factor CTest sets in QT_SCALE_FACTOR: the
 // sharp pictures come in above 1, the designed layout holds, and every caption shows whole.
 #include "captionlabel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows as a real X server shows them at scale factor 2: twice the designed pixels,
 // the "@2x" pictures drawn one to one, and the controls at twice their designed positions.
 // Runs under tests/support/run-in-xvfb with QT_SCALE_FACTOR=2.

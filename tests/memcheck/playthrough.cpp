@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole quiz played on the real windows inside the program's own event loop, from the start
 // to the exit, for valgrind's memcheck: the usage help, 80 answers, the Answers button, the
 // clock, the results window's pictures, slide and drag, the exit and the closing credits.

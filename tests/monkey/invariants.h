@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold after every event, whatever the player did: the step counter only goes up and
 // stops at its limit, the score is the sum of the right answers' points in the log, no window
 // exists twice, and every way of closing ends in the closing credits alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows under random input: clicks on every control, keys in every control, pointer
 // reports with any buttons anywhere, clock ticks, help opened and closed and close requests, run
 // after run of the program, with the invariants checked after every event.

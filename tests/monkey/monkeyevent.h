@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One piece of random input as the monkey records, prints and replays it: what it does, to
 // which window and control, where, and with which key or buttons.
 #pragma once

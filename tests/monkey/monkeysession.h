@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey session: random input from a seed, run after run of the program, with the
 // invariants checked after every event and every event written to a log before it is applied.
 #pragma once

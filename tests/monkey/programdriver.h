@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delivers monkey events to the program the way the window system would: pointer and key
 // input goes through the windows (so a modal window blocks it), timers tick on request only.
 #pragma once

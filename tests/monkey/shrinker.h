@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds a short list of events that still breaks the same invariant, replaying candidates in
 // child processes, so that a crash or a sanitizer's report counts as a break as well.
 #pragma once

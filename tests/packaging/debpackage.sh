@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from a built tree with CPack, checks its control data and contents, then
 # unpacks it and starts the unpacked program the way a menu would, in the private X server of
 # tests/support/run-in-xvfb, and closes it with the keyboard.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A quiz played headless: the engine on the stand-in screen, loaded as the quiz window loads it,
 // with the results window's load step where the real window would run it.
 #pragma once

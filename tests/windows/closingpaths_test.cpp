@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way of ending the quiz, from every state, leaves the same end: the quiz and results
 // windows closed, their references empty, and one modeless help window with the credits.
 #include "commandbutton.h"

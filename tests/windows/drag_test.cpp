@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging the frameless windows by their background: the window follows the pointer exactly,
 // and only while the left button alone is held.
 #include "commandbutton.h"

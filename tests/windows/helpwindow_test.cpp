@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its two texts, how it closes, and that each opening is a fresh window.
 #include "commandbutton.h"
 #include "formfont.h"

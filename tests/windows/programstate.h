@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows as the tests see them: what is open, a clean slate between tests, and
 // quick ways through the quiz on the real widgets.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: the history it loads, its hover pictures and animation, and the slide.
 #include "captionlabel.h"
 #include "formfont.h"

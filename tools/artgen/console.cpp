@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz window's background: a dusty machine console whose glass screens and
 // displays sit exactly under the window's widgets.
 #include "paintkit.h"

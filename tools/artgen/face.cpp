@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon: a grinning wastelander in a leather hood and flying goggles.
 // It is drawn on a 256 unit grid; the smaller the icon, the fewer details it gets and the
 // thicker its outline, so the face still reads at 16 pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's background: a riveted frame round a large screen, and below it a
 // control plate whose red lamp is the window's close button.
 #include "paintkit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // artgen: paints Ashfever's window backgrounds, icons and small pictures.
 // Usage: artgen OUTPUT_FOLDER (the folder is created if missing; existing pictures are replaced)
 #include "icofile.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared drawing helpers for the painted artwork: textures, plates, rivets, screens, lamps.
 // Every helper takes logical coordinates and renders its textures at the painter's
 // device resolution, so the @2x pictures get real detail instead of blown-up pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's background: a dark riveted plate with a deep display for the
 // verdict, and a porthole onto the dusty plain.
 #include "paintkit.h"

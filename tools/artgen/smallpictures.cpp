@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pictures: the lamp on the quiz buttons, the mouse cursor, the blinking
 // statistics button and the exit cross of the results window.
 #include "paintkit.h"

@@ -7,15 +7,16 @@
 #include "designcolors.h"
 #include "formfont.h"
 #include "formtimer.h"
+#include "layout.h"
 #include "listbox.h"
 #include "namedcontrol.h"
 #include "pictures.h"
 #include "spokentext.h"
 #include "textbox.h"
-#include "twips.h"
 
 namespace {
 
+namespace Designed = Layout::Quiz;
 using Sizing = CaptionLabel::Sizing;
 
 // What screen readers say for each control. The picture buttons go by the captions above them
@@ -61,54 +62,55 @@ void nameForScreenReaders(FrmDtestDesign &quiz)
 } // namespace
 
 FrmDtestDesign::FrmDtestDesign(QWidget *parent)
-    : FormWindow(Frame::FixedDialog, 9585, 7185, QStringLiteral("quiz-background.jpg"), parent),
+    : FormWindow(Frame::FixedDialog, Designed::client.width, Designed::client.height,
+                 QStringLiteral("quiz-background.jpg"), parent),
       txtMain(named("txtMain",
-                    new TextBox(Twips::rect(2040, 600, 5535, 2775), TextBox::ScrollBar::None,
+                    new TextBox(Designed::txtMain.pixels(), TextBox::ScrollBar::None,
                                 DesignColors::Green, this))),
-      lstAns(named("lstAns", new ListBox(Twips::rect(1920, 5040, 5775, 1785), this))),
+      lstAns(named("lstAns", new ListBox(Designed::lstAns.pixels(), this))),
       cmdOk(named("cmdOk",
                   new PictureButton(Pictures::load(QStringLiteral("button-lamp.png")),
-                                    Twips::rect(8640, 4800, 735, 495), this))),
+                                    Designed::cmdOk.pixels(), this))),
       cmdCheck(named("cmdCheck",
                      new PictureButton(Pictures::load(QStringLiteral("button-lamp.png")),
-                                       Twips::rect(8640, 6000, 735, 495), this))),
+                                       Designed::cmdCheck.pixels(), this))),
       txtQuest(named("txtQuest",
-                     new TextBox(Twips::rect(2040, 3480, 5655, 735), TextBox::ScrollBar::Vertical,
+                     new TextBox(Designed::txtQuest.pixels(), TextBox::ScrollBar::Vertical,
                                  DesignColors::Green, this))),
       cmdHelp(named("cmdHelp",
-                    new CommandButton(QStringLiteral("HELP!"), Twips::rect(0, 0, 735, 255), this))),
+                    new CommandButton(QStringLiteral("HELP!"), Designed::cmdHelp.pixels(), this))),
       Label1(named("Label1",
-                   new CaptionLabel(QStringLiteral("Дальше"), Twips::rect(8640, 4560, 735, 255),
+                   new CaptionLabel(QStringLiteral("Дальше"), Designed::Label1.pixels(),
                                     Sizing::Fixed, this))),
       Label2(named("Label2",
-                   new CaptionLabel(QStringLiteral("Ответы"), Twips::rect(8640, 5760, 735, 255),
+                   new CaptionLabel(QStringLiteral("Ответы"), Designed::Label2.pixels(),
                                     Sizing::Fixed, this))),
       lblMin(named("lblMin",
-                   new CaptionLabel(QStringLiteral("00"), Twips::rect(8280, 120, 180, 195),
-                                    Sizing::Fixed, this))),
+                   new CaptionLabel(QStringLiteral("00"), Designed::lblMin.pixels(), Sizing::Fixed,
+                                    this))),
       Label5(named("Label5",
-                   new CaptionLabel(QStringLiteral(":"), Twips::rect(8520, 120, 45, 195),
-                                    Sizing::Fixed, this))),
+                   new CaptionLabel(QStringLiteral(":"), Designed::Label5.pixels(), Sizing::Fixed,
+                                    this))),
       lblSec(named("lblSec",
-                   new CaptionLabel(QStringLiteral("00"), Twips::rect(8640, 120, 180, 195),
-                                    Sizing::Fixed, this))),
+                   new CaptionLabel(QStringLiteral("00"), Designed::lblSec.pixels(), Sizing::Fixed,
+                                    this))),
       Label6(named("Label6",
-                   new CaptionLabel(QStringLiteral("Отвечено:"), Twips::rect(7920, 480, 765, 195),
+                   new CaptionLabel(QStringLiteral("Отвечено:"), Designed::Label6.pixels(),
                                     Sizing::ToCaption, this))),
       lblNAns(named("lblNAns",
-                    new CaptionLabel(QStringLiteral("00"), Twips::rect(8760, 480, 180, 195),
+                    new CaptionLabel(QStringLiteral("00"), Designed::lblNAns.pixels(),
                                      Sizing::ToCaption, this))),
       Label4(named("Label4",
-                   new CaptionLabel(QStringLiteral("Баллов:"), Twips::rect(7920, 720, 600, 195),
+                   new CaptionLabel(QStringLiteral("Баллов:"), Designed::Label4.pixels(),
                                     Sizing::ToCaption, this))),
       lblNBall(named("lblNBall",
-                     new CaptionLabel(QStringLiteral("00"), Twips::rect(8760, 720, 180, 195),
+                     new CaptionLabel(QStringLiteral("00"), Designed::lblNBall.pixels(),
                                       Sizing::ToCaption, this))),
       Label7(named("Label7",
-                   new CaptionLabel(QStringLiteral("Стоимость:"), Twips::rect(8040, 3360, 870, 195),
+                   new CaptionLabel(QStringLiteral("Стоимость:"), Designed::Label7.pixels(),
                                     Sizing::ToCaption, this))),
       lblBall(named("lblBall",
-                    new CaptionLabel(QStringLiteral("00"), Twips::rect(9000, 3360, 180, 195),
+                    new CaptionLabel(QStringLiteral("00"), Designed::lblBall.pixels(),
                                      Sizing::ToCaption, this))),
       tmrMain(named("tmrMain", new FormTimer(0, this)))
 {

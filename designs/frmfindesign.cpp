@@ -5,26 +5,32 @@
 #include "captionlabel.h"
 #include "designcolors.h"
 #include "formtimer.h"
+#include "layout.h"
 #include "linecontrol.h"
 #include "namedcontrol.h"
 #include "picturebox.h"
 #include "textbox.h"
 #include "twips.h"
 
+namespace {
+namespace Designed = Layout::Results;
+} // namespace
+
 FrmFinDesign::FrmFinDesign(QWidget *parent)
-    : FormWindow(Frame::None, NarrowWidthTwips, 5655, QStringLiteral("results-background.jpg"),
-                 parent),
+    : FormWindow(Frame::None, Designed::client.width, Designed::client.height,
+                 QStringLiteral("results-background.jpg"), parent),
       lblMain(named("lblMain",
-                    new CaptionLabel(QStringLiteral("Label1"), Twips::rect(1440, 360, 3615, 4815),
+                    new CaptionLabel(QStringLiteral("Label1"), Designed::lblMain.pixels(),
                                      CaptionLabel::Sizing::Fixed, this))),
-      Image1(named("Image1", new PictureBox(Twips::rect(4920, 5280, 1185, 210), this))),
-      imgExit(named("imgExit", new PictureBox(Twips::rect(6000, 120, 135, 135), this))),
+      Image1(named("Image1", new PictureBox(Designed::Image1.pixels(), this))),
+      imgExit(named("imgExit", new PictureBox(Designed::imgExit.pixels(), this))),
       txtDbl(named("txtDbl",
-                   new TextBox(Twips::rect(6360, 120, 3135, 5415), TextBox::ScrollBar::Vertical,
+                   new TextBox(Designed::txtDbl.pixels(), TextBox::ScrollBar::Vertical,
                                DesignColors::DimGreen, this))),
       L(named("L",
-              new LineControl(Twips::toPixels(6240), 0, Twips::toPixels(5640), 3,
-                              DesignColors::LineRed, this))),
+              new LineControl(Twips::toPixels(Designed::L.x), Twips::toPixels(Designed::L.top),
+                              Twips::toPixels(Designed::L.bottom), 3, DesignColors::LineRed,
+                              this))),
       Timer1(named("Timer1", new FormTimer(500, this))),
       boxSt({QStringLiteral("statistics-1.png"), QStringLiteral("statistics-2.png")}),
       boxS({QStringLiteral("exit-1.png"), QStringLiteral("exit-2.png")})

@@ -6,6 +6,7 @@
 
 #include "formwindow.h"
 #include "imagelist.h"
+#include "layout.h"
 
 class CaptionLabel;
 class FormTimer;
@@ -19,8 +20,8 @@ class FrmFinDesign : public FormWindow
 
 public:
     // The window's designed (narrow) width, and how far the history panel widens it.
-    static constexpr int NarrowWidthTwips = 6255;
-    static constexpr int PanelWidthTwips = 3391;
+    static constexpr int NarrowWidthTwips = Layout::Results::client.width;
+    static constexpr int PanelWidthTwips = Layout::Results::PanelWidth;
 
     explicit FrmFinDesign(QWidget *parent = nullptr);
 

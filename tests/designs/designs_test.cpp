@@ -9,6 +9,7 @@
 #include "frmdtestdesign.h"
 #include "frmfindesign.h"
 #include "frmhelpdesign.h"
+#include "layout.h"
 #include "linecontrol.h"
 #include "listbox.h"
 #include "picturebox.h"
@@ -53,44 +54,79 @@ class DesignsTest : public QObject
 private slots:
     void initTestCase() { FormFont::install(); }
 
+    // The layout table holds every control's box as designed, in twips, and each control sits
+    // on its box: at 15 twips a pixel every designed box lies on whole pixels. The designs, the
+    // artwork and the other tests all take their boxes from the table.
     void controlsSitInTheirDesignedBoxes_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QRect>("table");
+        QTest::addColumn<QRect>("designed");
+        QTest::addColumn<bool>("sizedToCaption"); // then only its top-left corner stays put
+        namespace Quiz = Layout::Quiz;
+        namespace Results = Layout::Results;
+        namespace Help = Layout::Help;
         const QString quiz = QStringLiteral("frmDTEST");
-        QTest::addRow("txtMain") << quiz << "txtMain" << QRect(136, 40, 369, 185);
-        QTest::addRow("lstAns") << quiz << "lstAns" << QRect(128, 336, 385, 119);
-        QTest::addRow("cmdOk") << quiz << "cmdOk" << QRect(576, 320, 49, 33);
-        QTest::addRow("cmdCheck") << quiz << "cmdCheck" << QRect(576, 400, 49, 33);
-        QTest::addRow("txtQuest") << quiz << "txtQuest" << QRect(136, 232, 377, 49);
-        QTest::addRow("cmdHelp") << quiz << "cmdHelp" << QRect(0, 0, 49, 17);
-        QTest::addRow("Label1") << quiz << "Label1" << QRect(576, 304, 49, 17);
-        QTest::addRow("Label2") << quiz << "Label2" << QRect(576, 384, 49, 17);
-        QTest::addRow("lblMin") << quiz << "lblMin" << QRect(552, 8, 12, 13);
-        QTest::addRow("Label5") << quiz << "Label5" << QRect(568, 8, 3, 13);
-        QTest::addRow("lblSec") << quiz << "lblSec" << QRect(576, 8, 12, 13);
-        QTest::addRow("lblNAns sized to 00") << quiz << "lblNAns" << QRect(584, 32, 12, 13);
-        QTest::addRow("lblNBall sized to 00") << quiz << "lblNBall" << QRect(584, 48, 12, 13);
-        QTest::addRow("lblBall sized to 00") << quiz << "lblBall" << QRect(600, 224, 12, 13);
+        auto add = [](const QString &window, const char *name, const Layout::Box &table,
+                      const QRect &designed, bool sizedToCaption = false) {
+            QTest::addRow("%s %s", qPrintable(window), name)
+                    << window << name << table.twips() << designed << sizedToCaption;
+        };
+        add(quiz, "txtMain", Quiz::txtMain, {2040, 600, 5535, 2775});
+        add(quiz, "lstAns", Quiz::lstAns, {1920, 5040, 5775, 1785});
+        add(quiz, "cmdOk", Quiz::cmdOk, {8640, 4800, 735, 495});
+        add(quiz, "cmdCheck", Quiz::cmdCheck, {8640, 6000, 735, 495});
+        add(quiz, "txtQuest", Quiz::txtQuest, {2040, 3480, 5655, 735});
+        add(quiz, "cmdHelp", Quiz::cmdHelp, {0, 0, 735, 255});
+        add(quiz, "Label1", Quiz::Label1, {8640, 4560, 735, 255});
+        add(quiz, "Label2", Quiz::Label2, {8640, 5760, 735, 255});
+        add(quiz, "lblMin", Quiz::lblMin, {8280, 120, 180, 195});
+        add(quiz, "Label5", Quiz::Label5, {8520, 120, 45, 195});
+        add(quiz, "lblSec", Quiz::lblSec, {8640, 120, 180, 195});
+        add(quiz, "Label6", Quiz::Label6, {7920, 480, 765, 195}, true);
+        add(quiz, "Label4", Quiz::Label4, {7920, 720, 600, 195}, true);
+        add(quiz, "Label7", Quiz::Label7, {8040, 3360, 870, 195}, true);
+        // Sized to their caption too, but "00" is exactly as wide as the designed box.
+        add(quiz, "lblNAns", Quiz::lblNAns, {8760, 480, 180, 195});
+        add(quiz, "lblNBall", Quiz::lblNBall, {8760, 720, 180, 195});
+        add(quiz, "lblBall", Quiz::lblBall, {9000, 3360, 180, 195});
         const QString results = QStringLiteral("frmFin");
-        QTest::addRow("lblMain") << results << "lblMain" << QRect(96, 24, 241, 321);
-        QTest::addRow("statistics picture") << results << "Image1" << QRect(328, 352, 79, 14);
-        QTest::addRow("imgExit") << results << "imgExit" << QRect(400, 8, 9, 9);
-        QTest::addRow("txtDbl") << results << "txtDbl" << QRect(424, 8, 209, 361);
-        QTest::addRow("line L, 3 px about x = 416") << results << "L" << QRect(415, 0, 3, 377);
+        add(results, "lblMain", Results::lblMain, {1440, 360, 3615, 4815});
+        add(results, "Image1", Results::Image1, {4920, 5280, 1185, 210});
+        add(results, "imgExit", Results::imgExit, {6000, 120, 135, 135});
+        add(results, "txtDbl", Results::txtDbl, {6360, 120, 3135, 5415});
         const QString help = QStringLiteral("frmHelp");
-        QTest::addRow("txthelp") << help << "txthelp" << QRect(40, 32, 305, 273);
-        QTest::addRow("close area") << help << "Image1" << QRect(216, 424, 129, 33);
-        QTest::addRow("imgDn") << help << "imgDn" << QRect(352, 296, 17, 9);
+        add(help, "txthelp", Help::txthelp, {600, 480, 4575, 4095});
+        add(help, "Image1", Help::Image1, {3240, 6360, 1935, 495});
+        add(help, "imgDn", Help::imgDn, {5280, 4440, 255, 135});
     }
     void controlsSitInTheirDesignedBoxes()
     {
         QFETCH(QString, window);
         QFETCH(QString, name);
-        QFETCH(QRect, box);
+        QFETCH(QRect, table);
+        QFETCH(QRect, designed);
+        QFETCH(bool, sizedToCaption);
+        QCOMPARE(table, designed);
+        const QRect pixels(designed.topLeft() / 15, designed.size() / 15);
         Windows windows;
-        QCOMPARE(control(windows.byName(window), name)->geometry(), box);
+        const QRect shown = control(windows.byName(window), name)->geometry();
+        if (sizedToCaption)
+            QCOMPARE(shown.topLeft(), pixels.topLeft());
+        else
+            QCOMPARE(shown, pixels);
+    }
+
+    // The red line stands 3 pixels wide about x = 6240 twips (416 px), from the top edge down
+    // to y = 5640 twips, the last pixel row.
+    void lineRunsDownItsDesignedColumn()
+    {
+        QCOMPARE(Layout::Results::L.x, 6240);
+        QCOMPARE(Layout::Results::L.top, 0);
+        QCOMPARE(Layout::Results::L.bottom, 5640);
+        FrmFinDesign results;
+        QCOMPARE(results.L->geometry(), QRect(415, 0, 3, 377));
     }
 
     // Six labels take their caption's size; with a 6-pixel digit they match the designed boxes.
@@ -128,11 +164,11 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("designedWidth");
         QTest::addRow("Отвечено:") << "Label6"
-                                   << "Отвечено:" << 51;
+                                   << "Отвечено:" << Layout::Quiz::Label6.pixels().width();
         QTest::addRow("Баллов:") << "Label4"
-                                 << "Баллов:" << 40;
+                                 << "Баллов:" << Layout::Quiz::Label4.pixels().width();
         QTest::addRow("Стоимость:") << "Label7"
-                                    << "Стоимость:" << 58;
+                                    << "Стоимость:" << Layout::Quiz::Label7.pixels().width();
     }
     void staticCaptionsFitTheirDesignedWidths()
     {
@@ -154,9 +190,10 @@ private slots:
     void clockDigitsFitTheirBoxes()
     {
         FrmDtestDesign quiz;
-        QCOMPARE(quiz.lblMin->fontMetrics().horizontalAdvance(QStringLiteral("00")), 12);
-        QCOMPARE(quiz.lblMin->size(), QSize(12, 13));
-        QCOMPARE(quiz.lblSec->size(), QSize(12, 13));
+        const int digits = quiz.lblMin->fontMetrics().horizontalAdvance(QStringLiteral("00"));
+        QCOMPARE(digits, 12);
+        for (CaptionLabel *clock : {quiz.lblMin, quiz.lblSec})
+            QVERIFY(digits <= clock->width());
     }
 
     void captionsAndTextsAsDesigned()
@@ -182,17 +219,24 @@ private slots:
     void windowsHaveTheirFramesAndFixedSizes_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QSize>("table");
+        QTest::addColumn<QSize>("designed"); // twips
         QTest::addColumn<bool>("frameless");
-        QTest::addRow("quiz window") << "frmDTEST" << QSize(639, 479) << false;
-        QTest::addRow("results window") << "frmFin" << QSize(417, 377) << true;
-        QTest::addRow("help window") << "frmHelp" << QSize(400, 469) << true;
+        QTest::addRow("quiz window")
+                << "frmDTEST" << Layout::Quiz::client.twips() << QSize(9585, 7185) << false;
+        QTest::addRow("results window")
+                << "frmFin" << Layout::Results::client.twips() << QSize(6255, 5655) << true;
+        QTest::addRow("help window")
+                << "frmHelp" << Layout::Help::client.twips() << QSize(6000, 7035) << true;
     }
     void windowsHaveTheirFramesAndFixedSizes()
     {
         QFETCH(QString, window);
-        QFETCH(QSize, client);
+        QFETCH(QSize, table);
+        QFETCH(QSize, designed);
         QFETCH(bool, frameless);
+        QCOMPARE(table, designed);
+        const QSize client = designed / 15;
         Windows windows;
         QWidget *form = windows.byName(window);
         QCOMPARE(form->size(), client);

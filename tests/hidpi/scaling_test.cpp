@@ -7,6 +7,7 @@
 #include "formfont.h"
 #include "frmdtestdesign.h"
 #include "frmfindesign.h"
+#include "layout.h"
 #include "picturebox.h"
 #include "pictures.h"
 
@@ -105,21 +106,25 @@ private slots:
     // Qt scales the whole window; nothing inside is laid out afresh for the screen.
     void windowsKeepTheirDesignedLayout()
     {
+        namespace Quiz = Layout::Quiz;
         FrmDtestDesign quiz;
-        QCOMPARE(quiz.size(), QSize(639, 479));
-        QCOMPARE(quiz.lblMin->geometry(), QRect(552, 8, 12, 13));
-        QCOMPARE(quiz.lblSec->geometry(), QRect(576, 8, 12, 13));
-        QCOMPARE(quiz.cmdOk->geometry(), QRect(576, 320, 49, 33));
+        QCOMPARE(quiz.size(), Quiz::client.pixels());
+        QCOMPARE(quiz.lblMin->geometry(), Quiz::lblMin.pixels());
+        QCOMPARE(quiz.lblSec->geometry(), Quiz::lblSec.pixels());
+        QCOMPARE(quiz.cmdOk->geometry(), Quiz::cmdOk.pixels());
         FrmFinDesign results;
-        QCOMPARE(results.size(), QSize(417, 377));
-        QCOMPARE(results.Image1->geometry(), QRect(328, 352, 79, 14));
+        QCOMPARE(results.size(), Layout::Results::client.pixels());
+        QCOMPARE(results.Image1->geometry(), Layout::Results::Image1.pixels());
         // Labels that take their caption's size must still end before the value beside them,
         // and the values must keep the widths the font gives them at the designed size.
         QVERIFY(quiz.Label6->geometry().right() < quiz.lblNAns->x());
         QVERIFY(quiz.Label4->geometry().right() < quiz.lblNBall->x());
         QVERIFY(quiz.Label7->geometry().right() < quiz.lblBall->x());
-        for (CaptionLabel *value : {quiz.lblNAns, quiz.lblNBall, quiz.lblBall})
-            QCOMPARE(value->size(), QSize(12, 13));
+        const std::pair<CaptionLabel *, Layout::Box> values[] = {{quiz.lblNAns, Quiz::lblNAns},
+                                                                 {quiz.lblNBall, Quiz::lblNBall},
+                                                                 {quiz.lblBall, Quiz::lblBall}};
+        for (const auto &[value, box] : values)
+            QCOMPARE(value->size(), box.pixels().size());
         quiz.lblBall->setCaption(QStringLiteral("0,4"));
         QVERIFY(qAbs(quiz.lblBall->width() - 15) <= 1);
     }

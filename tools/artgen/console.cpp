@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz window's background: a dusty machine console whose glass screens and
 // displays sit exactly under the window's widgets.
+#include "layout.h"
 #include "paintkit.h"
 #include "pictures.h"
 
@@ -14,19 +15,25 @@ using namespace PaintKit;
 
 namespace {
 // Where the quiz window puts its widgets.
-constexpr QRect helpButton(0, 0, 49, 17);
-constexpr QRect mainText(136, 40, 369, 185);
-constexpr QRect questionText(136, 232, 377, 49);
-constexpr QRect answerList(128, 336, 385, 119);
-constexpr QRect nextCaption(576, 304, 49, 17);
-constexpr QRect nextButton(576, 320, 49, 33);
-constexpr QRect answersCaption(576, 384, 49, 17);
-constexpr QRect answersButton(576, 400, 49, 33);
+namespace Designed = Layout::Quiz;
+constexpr QRect helpButton = Designed::cmdHelp.pixels();
+constexpr QRect mainText = Designed::txtMain.pixels();
+constexpr QRect questionText = Designed::txtQuest.pixels();
+constexpr QRect answerList = Designed::lstAns.pixels();
+constexpr QRect nextCaption = Designed::Label1.pixels();
+constexpr QRect nextButton = Designed::cmdOk.pixels();
+constexpr QRect answersCaption = Designed::Label2.pixels();
+constexpr QRect answersButton = Designed::cmdCheck.pixels();
 // Dark windows behind the clock, the answered/score counters and the question's cost;
 // wide enough for the numbers to grow a few digits to the right.
-constexpr QRect clockWindow(546, 4, 48, 20);
-constexpr QRect counterWindow(524, 29, 106, 36);
-constexpr QRect costWindow(531, 219, 93, 23);
+const QRect clockWindow =
+        (Designed::lblMin.pixels() | Designed::Label5.pixels() | Designed::lblSec.pixels())
+                .adjusted(-6, -4, 6, 3);
+const QRect counterWindow = (Designed::Label6.pixels() | Designed::lblNAns.pixels() |
+                             Designed::Label4.pixels() | Designed::lblNBall.pixels())
+                                    .adjusted(-4, -3, 34, 4);
+const QRect costWindow =
+        (Designed::Label7.pixels() | Designed::lblBall.pixels()).adjusted(-5, -5, 12, 5);
 
 constexpr QColor steel(60, 64, 62);
 constexpr QColor darkSteel(44, 47, 46);
@@ -269,7 +276,8 @@ void paintRightColumn(QPainter &p)
     const QRect captions[] = {nextCaption, answersCaption};
     const QRect buttons[] = {nextButton, answersButton};
     for (int i = 0; i < 2; ++i) {
-        const QRectF panel(566, 296 + i * 80, 69, 65);
+        // A plate round each caption and its button.
+        const QRectF panel = QRectF(captions[i] | buttons[i]).adjusted(-10, -8, 10, 8);
         plate(p, panel, 4, steel, 50 + i, 1.7);
         for (const QRect &hole : {captions[i], buttons[i]}) {
             recess(p, hole, 1, 1.5);

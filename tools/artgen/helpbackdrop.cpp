@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's background: a riveted frame round a large screen, and below it a
 // control plate whose red lamp is the window's close button.
+#include "layout.h"
 #include "paintkit.h"
 #include "pictures.h"
 
@@ -13,9 +14,10 @@
 using namespace PaintKit;
 
 namespace {
-constexpr QRect helpText(40, 32, 305, 273);
-constexpr QRect closeButton(216, 424, 129, 33);
-constexpr QRect statusSpot(352, 296, 17, 9);
+// Where the help window puts its controls.
+constexpr QRect helpText = Layout::Help::txthelp.pixels();
+constexpr QRect closeButton = Layout::Help::Image1.pixels();
+constexpr QRect statusSpot = Layout::Help::imgDn.pixels();
 constexpr QRectF picture(0, 0, 398, 467);
 
 constexpr QColor frameSteel(58, 62, 60);

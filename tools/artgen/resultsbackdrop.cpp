@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's background: a dark riveted plate with a deep display for the
 // verdict, and a porthole onto the dusty plain.
+#include "layout.h"
 #include "paintkit.h"
 #include "pictures.h"
 
@@ -13,10 +14,13 @@
 using namespace PaintKit;
 
 namespace {
-constexpr QRect verdictLabel(96, 24, 241, 321);
-constexpr QRect statisticsButton(328, 352, 79, 14);
-constexpr QRect exitCross(400, 8, 9, 9);
+// Where the results window puts its controls.
+constexpr QRect verdictLabel = Layout::Results::lblMain.pixels();
+constexpr QRect statisticsButton = Layout::Results::Image1.pixels();
+constexpr QRect exitCross = Layout::Results::imgExit.pixels();
 constexpr QRectF picture(0, 0, 419, 377);
+// The narrow window cuts the picture off at its own width.
+constexpr QRectF narrowWindow(QPointF(), QSizeF(Layout::Results::client.pixels()));
 
 constexpr QColor plateSteel(46, 49, 48);
 
@@ -129,7 +133,7 @@ void paintResultsBackdrop(QPainter &p)
     brushedMetal(p, whole, plateSteel, 300);
     topLight(p, whole, 14, 50);
     grime(p, whole, 301, 110);
-    bevel(p, picture.adjusted(0, 0, -2, 0), 0, 1.5, true, 70);
+    bevel(p, narrowWindow, 0, 1.5, true, 70);
 
     seam(p, QPointF(84, 0), QPointF(84, 377));
     seam(p, QPointF(350, 0), QPointF(350, 377));

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "doublesizename.h"
+
 #include <QGuiApplication>
 
 namespace Pictures {
@@ -9,10 +11,7 @@ namespace Pictures {
 QPixmap load(const QString &name)
 {
     if (qApp->devicePixelRatio() > 1.0) {
-        const qsizetype dot = name.lastIndexOf(u'.');
-        // Qt reads the ratio 2 from the "@2x" in the file name.
-        QPixmap sharp(QStringLiteral(":/images/") + name.left(dot) + QStringLiteral("@2x") +
-                      name.mid(dot));
+        QPixmap sharp(QStringLiteral(":/images/") + doubleSizeName(name));
         if (!sharp.isNull())
             return sharp;
     }
@@ -26,9 +25,10 @@ QCursor arrowCursor()
 
 QIcon windowIcon()
 {
+    const QString name = QStringLiteral("icon.png");
     QIcon icon;
-    icon.addFile(QStringLiteral(":/images/icon.png"));
-    icon.addFile(QStringLiteral(":/images/icon@2x.png"));
+    for (const QString &file : {name, doubleSizeName(name)})
+        icon.addFile(QStringLiteral(":/images/") + file);
     return icon;
 }
 

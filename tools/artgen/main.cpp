@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // artgen: paints Ashfever's window backgrounds, icons and small pictures.
 // Usage: artgen OUTPUT_FOLDER (the folder is created if missing; existing pictures are replaced)
+#include "doublesizename.h"
 #include "icofile.h"
 #include "pictures.h"
 #include "render.h"
@@ -54,7 +55,8 @@ int main(int argc, char *argv[])
     for (const Picture &picture : catalogue()) {
         bool ok = save(render(picture, 1), out.filePath(picture.fileName), &error);
         if (ok && picture.doubleSize)
-            ok = save(render(picture, 2), out.filePath(doubleSizeName(picture.fileName)), &error);
+            ok = save(render(picture, 2), out.filePath(Pictures::doubleSizeName(picture.fileName)),
+                      &error);
         if (!ok) {
             std::fprintf(stderr, "artgen: %s\n", qPrintable(error));
             return 1;

@@ -10,7 +10,7 @@
 #include <QPainter>
 
 namespace {
-// Fixed so a fresh render is byte-identical to the committed files.
+// Fixed, so that every run writes the same bytes.
 constexpr int jpegQuality = 92;
 
 bool isJpeg(const QString &fileName)
@@ -31,12 +31,6 @@ QImage render(const Picture &picture, int scale)
     picture.paint(p);
     p.end();
     return image.convertToFormat(opaque ? QImage::Format_RGB888 : QImage::Format_ARGB32);
-}
-
-QString doubleSizeName(const QString &fileName)
-{
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return fileName.left(dot) + QLatin1String("@2x") + fileName.mid(dot);
 }
 
 bool save(const QImage &image, const QString &path, QString *error)

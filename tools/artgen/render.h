@@ -10,7 +10,5 @@ struct Picture;
 
 // Paints the picture on a canvas scale times its logical size; JPEG pictures come out opaque.
 QImage render(const Picture &picture, int scale);
-// NAME.EXT -> NAME@2x.EXT
-QString doubleSizeName(const QString &fileName);
 // Writes the image in the format its suffix names; JPEG always at the same quality.
 bool save(const QImage &image, const QString &path, QString *error);

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the .deb from a built tree with CPack, checks its control data and contents, then
-# unpacks it and starts the unpacked program the way a menu would, in the private X server of
-# tests/support/run-in-xvfb, and closes it with the keyboard.
+# Builds the .deb from a built tree with CPack, checks its control data and contents and runs
+# lintian on it, then unpacks it and starts the unpacked program the way a menu would, in the
+# private X server of tests/support/run-in-xvfb, and closes it with the keyboard.
 # Usage: debpackage.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -27,7 +27,7 @@ trap cleanup EXIT
 stage() { printf 'debpackage: %s\n' "$*"; }
 fail() {
     printf 'debpackage: FAILED: %s\n' "$*" >&2
-    for log in "$work/cpack.log" "$work/program.log"; do
+    for log in "$work/cpack.log" "$work/lintian.log" "$work/program.log"; do
         if [[ -s "$log" ]]; then
             echo "--- $(basename "$log") ---" >&2
             cat "$log" >&2
@@ -75,10 +75,12 @@ stage "control data as expected; Depends: $depends"
 
 # Every file the package holds, and nothing else (no tests, no build leftovers).
 expected=(
-    ./usr/bin/ashfever
+    ./usr/games/ashfever
     "./usr/share/applications/$app_id.desktop"
     "./usr/share/metainfo/$app_id.metainfo.xml"
     ./usr/share/doc/ashfever/LICENSE-LiberationSans.txt
+    ./usr/share/doc/ashfever/copyright
+    ./usr/share/doc/ashfever/changelog.gz
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -87,7 +89,24 @@ actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [[ "$actual" == "$wanted" ]] ||
     fail "package contents differ:$(printf '\n')$(diff <(echo "$wanted") <(echo "$actual") || true)"
-stage "contents: program, menu entry, metainfo, licence, ${#icon_sizes[@]} icons"
+stage "contents: program, menu entry, metainfo, licences, changelog, ${#icon_sizes[@]} icons"
+
+# Debian's checks of a binary package. Every error fails; so does any warning but these, each
+# kept for the reason given.
+declare -A kept_warnings=(
+    # The program takes no arguments and has nothing to say outside its windows, all of whose
+    # texts are the quiz's own; a manual page would add a text of its own and document nothing.
+    [no-manual-page]=1
+)
+lintian --no-cfg --display-level '>=warning' --fail-on none "$deb" >"$work/lintian.log" 2>&1 ||
+    fail "lintian could not check the package"
+while read -r severity _ tag _; do
+    case "$severity" in
+    E:) fail "lintian reports an error: $tag" ;;
+    W:) [[ -n "${kept_warnings[$tag]:-}" ]] || fail "lintian warns: $tag" ;;
+    esac
+done <"$work/lintian.log"
+stage "lintian: no errors, no warnings but the ones kept (${#kept_warnings[@]})"
 
 # --- 2. The unpacked files --------------------------------------------------------------
 
@@ -101,6 +120,18 @@ cmp -s "$root/usr/share/metainfo/$app_id.metainfo.xml" "$source/packaging/$app_i
 cmp -s "$root/usr/share/doc/ashfever/LICENSE-LiberationSans.txt" \
     "$source/designs/fonts/LICENSE-LiberationSans.txt" || fail "the font licence differs"
 
+# The copyright file carries the whole text of the font's licence, which Debian does not keep
+# among its common licences: one space in front of every line, "." for each empty one.
+copyright=$root/usr/share/doc/ashfever/copyright
+ofl=$(awk -v RS= '/^License: OFL-1\.1\n/' "$copyright" | sed '1d; s/^ //; s/^\.$//')
+[[ "$ofl" == "$(cat -s "$source/LICENSES/OFL-1.1.txt")" ]] ||
+    fail "the copyright file lacks the font licence's text, or holds another"
+# The newest changelog entry is the package's version.
+changelog=$(gzip --decompress --stdout "$root/usr/share/doc/ashfever/changelog.gz") ||
+    fail "changelog.gz is not gzip data"
+[[ "$(head -n 1 <<<"$changelog")" == "ashfever ($(field Version)) "* ]] ||
+    fail "the changelog's newest entry is not version $(field Version): $(head -n 1 <<<"$changelog")"
+
 for size in "${icon_sizes[@]}"; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     kind=$(file --brief "$icon")
@@ -109,7 +140,7 @@ done
 
 entry() { sed -n "s/^$1=//p" "$root/usr/share/applications/$app_id.desktop"; }
 [[ "$(entry Icon)" == "$app_id" ]] || fail "the menu entry's Icon is $(entry Icon)"
-[[ -x "$root/usr/bin/$(entry Exec)" ]] || fail "the menu entry runs $(entry Exec), not in usr/bin"
+[[ -x "$root/usr/games/$(entry Exec)" ]] || fail "the menu entry runs $(entry Exec), not in usr/games"
 # The metainfo's newest release is the package's version.
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
     "$root/usr/share/metainfo/$app_id.metainfo.xml" | head -n 1)
@@ -117,18 +148,18 @@ release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
     fail "the metainfo's release $release is not the package version $(field Version)"
 # A desktop matches the program's windows to its entry by this name (Wayland's app id). The
 # name is a UTF-16 string in the program; what lies before it may read as a character too.
-grep -qE -e "${app_id//./\\.}\$" <<<"$(strings --encoding=l "$root/usr/bin/ashfever")" ||
+grep -qE -e "${app_id//./\\.}\$" <<<"$(strings --encoding=l "$root/usr/games/ashfever")" ||
     fail "the program does not announce the desktop file name $app_id"
 # The program finds its libraries where the system keeps them, never through a search path of
 # its own that could point into a build tree or let another Qt in.
-[[ -z "$(readelf --dynamic "$root/usr/bin/ashfever" | grep -E 'RPATH|RUNPATH' || true)" ]] ||
+[[ -z "$(readelf --dynamic "$root/usr/games/ashfever" | grep -E 'RPATH|RUNPATH' || true)" ]] ||
     fail "the program carries a library search path of its own"
 stage "unpacked files match the sources; icons are their sizes; no private library path"
 
 # --- 3. Start the unpacked program as the menu would -------------------------------------
 
 # Nothing of the build tree may leak in: the program finds its Qt the way an installed one does.
-(cd "$root" && exec env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/bin/$(entry Exec)") \
+(cd "$root" && exec env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/games/$(entry Exec)") \
     >"$work/program.log" 2>&1 &
 pid=$!
 

@@ -16,9 +16,6 @@ public:
         this->setAttribute(Qt::WA_DeleteOnClose);
     }
 
-    // Closing is under way or done.
-    bool isClosing() const { return m_closing; }
-
     // Closes the window unless it is already closing; covers platform close requests as well.
     void closeForm()
     {

@@ -19,7 +19,9 @@ public:
         return m_form;
     }
 
-    // The instance, if any, without loading one.
+    // The instance, if any, without loading one. The program itself never looks: every use of
+    // a reference goes through it. These are for whoever checks the references from outside
+    // (the tests), since any use through the reference would load the very window looked for.
     Form *instance() const { return m_form; }
     bool isEmpty() const { return !m_form; }
 

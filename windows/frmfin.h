@@ -15,10 +15,6 @@ class FrmFin : public Form<FrmFinDesign>
 public:
     FrmFin();
 
-    // 1 after a pointer report over Image1, 0 after one over the background.
-    qint16 hover() const { return Hover; }
-    // The animation frame of Image1, 0 or 1; kept for the life of the window.
-    qint16 phase() const { return Phase; }
     const BackgroundDrag &drag() const { return m_drag; }
 
 protected:
@@ -34,7 +30,9 @@ private:
     void setWidthAndDraw(float widthTwips);
 
     BackgroundDrag m_drag;
+    // 1 after a pointer report over Image1, 0 after one over the background.
     qint16 Hover = 0;
+    // The animation frame of Image1, 0 or 1; kept for the life of the window.
     qint16 Phase = 0;
 };
 

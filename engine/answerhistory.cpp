@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The module's two closing procedures of every step.
+// The two procedures that close every step: AppendHistory and ShowSection.
 #include "quizscreen.h"
 #include "quizstate.h"
 

@@ -8,7 +8,8 @@
 
 class QuizScreen;
 
-// The quiz window's public variables.
+// What the quiz window keeps of the quiz besides its controls' texts; the results window reads
+// and writes it through the quiz window.
 struct QuizState
 {
     qint16 C = 0;        // steps taken; while question k is on screen, C == k
@@ -18,7 +19,8 @@ struct QuizState
     QString Hist;        // headings, later the final summary; the results window appends the log
 };
 
-// The module-wide log and section text, with the two procedures that close every step.
+// The log of the whole quiz and the current section text, shared by the step and the results
+// window, with the two procedures that close every step.
 struct Dt
 {
     QString Verdicts; // headings, answers and verdicts of the whole quiz

@@ -16,7 +16,7 @@ class FrmDTEST : public Form<FrmDtestDesign>, public QuizScreen
 public:
     FrmDTEST();
 
-    // The window's public variables (C, Ans, TimeUp, Right, Hist) and the module's log.
+    // The quiz state the window keeps (C, Ans, TimeUp, Right, Hist) and the log (Dt).
     Quiz &quiz() { return m_quiz; }
 
     static QString introductionText();

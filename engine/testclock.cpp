@@ -3,10 +3,9 @@
 #include "testclock.h"
 
 #include "numbertext.h"
+#include "questionbank.h"
 #include "quizscreen.h"
 #include "quizstate.h"
-
-#include <array>
 
 TestClock::TestClock(QuizState &quiz, QuizScreen &screen) : m_quiz(quiz), m_screen(screen) { }
 
@@ -25,13 +24,12 @@ void TestClock::tmrMain_Timer()
         m_screen.setCaption(QuizScreen::Label::lblMin, NumberText::counter(minutes + 1));
     }
 
-    // While the first question of a new section is on screen, the message box blinks.
-    constexpr std::array<qint16, 3> sectionOpeningSteps = {12, 21, 61};
-    for (qint16 step : sectionOpeningSteps) {
-        if (m_quiz.C == step) {
-            const bool green = m_screen.mainTextColor() == QuizColor::Green;
-            m_screen.setMainTextColor(green ? QuizColor::Red : QuizColor::Green);
-        }
+    // While the first question of a new section is on screen, the message box blinks. The step
+    // counter equals the number of the question on screen; the first section opens with the
+    // quiz and does not blink.
+    if (QuestionBank::sectionOpenedBy(m_quiz.C) > 1) {
+        const bool green = m_screen.mainTextColor() == QuizColor::Green;
+        m_screen.setMainTextColor(green ? QuizColor::Red : QuizColor::Green);
     }
 }
 

@@ -106,13 +106,7 @@ private slots:
         QFETCH(QString, answeredCaption);
 
         QuizHarness h;
-        h.quiz.Advance();
-        while (h.quiz.state.C <= answered) {
-            if (rightOnes.contains(h.quiz.state.C))
-                h.answerRight();
-            else
-                h.answerWrong();
-        }
+        h.playAnsweringRight(answered, [&](int n) { return rightOnes.contains(n); });
         QCOMPARE(h.caption(Label::lblNBall), score);
         QCOMPARE(h.quiz.state.Right, qint16(right));
         QCOMPARE(h.caption(Label::lblNAns), answeredCaption);

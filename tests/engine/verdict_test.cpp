@@ -50,17 +50,6 @@ QList<int> questionsWorth(int tenths)
     return chosen;
 }
 
-void playAnsweringRight(QuizHarness &h, const QList<int> &rightOnes)
-{
-    h.quiz.Advance();
-    while (h.quiz.state.C <= QuestionBank::QuestionCount) {
-        if (rightOnes.contains(h.quiz.state.C))
-            h.answerRight();
-        else
-            h.answerWrong();
-    }
-}
-
 } // namespace
 
 class VerdictTest : public QObject
@@ -92,7 +81,8 @@ private slots:
 
         const QList<int> rightOnes = questionsWorth(tenths);
         QuizHarness h;
-        playAnsweringRight(h, rightOnes);
+        h.playAnsweringRight(QuestionBank::QuestionCount,
+                             [&](int n) { return rightOnes.contains(n); });
 
         QCOMPARE(h.caption(Label::lblNBall), score);
         QCOMPARE(h.quiz.state.Right, qint16(rightOnes.size()));
@@ -109,12 +99,7 @@ private slots:
         QuizHarness h;
         h.quiz.Advance();
         h.tick(75);
-        while (h.quiz.state.C <= QuestionBank::QuestionCount) {
-            if (h.quiz.state.C % 2 == 0)
-                h.answerRight();
-            else
-                h.answerWrong();
-        }
+        h.playAnsweringRight(QuestionBank::QuestionCount, [](int n) { return n % 2 == 0; });
 
         const QString summary = QStringLiteral(
                 "Ваше время:01:15\r\nПравильных ответов:40\r\n"

@@ -33,16 +33,21 @@ void QuizHarness::answerWrong()
     quiz.Advance();
 }
 
-void QuizHarness::playTo(int count, bool right)
+void QuizHarness::playAnsweringRight(int count, const std::function<bool(int question)> &right)
 {
     if (quiz.state.C == 0)
         quiz.Advance();
     while (quiz.state.C >= 1 && quiz.state.C <= count) {
-        if (right)
+        if (right(quiz.state.C))
             answerRight();
         else
             answerWrong();
     }
+}
+
+void QuizHarness::playTo(int count, bool right)
+{
+    playAnsweringRight(count, [right](int) { return right; });
 }
 
 void QuizHarness::tick(int count)

@@ -7,6 +7,8 @@
 #include "fakequizscreen.h"
 #include "quiz.h"
 
+#include <functional>
+
 class QuizHarness
 {
 public:
@@ -17,7 +19,11 @@ public:
     // Selects the right, or a wrong, option of the question on screen, then steps.
     void answerRight();
     void answerWrong();
-    // Plays from the introduction through question `count`, every answer right or every wrong.
+    // Plays from where the quiz stands (the introduction, or a question on screen) through
+    // question `count`, answering question n right where right(n) says so, else wrong. 80
+    // plays to the end and brings up the results.
+    void playAnsweringRight(int count, const std::function<bool(int question)> &right);
+    // The same with every answer right, or every answer wrong.
     void playTo(int count, bool right);
     void tick(int count = 1);
 

@@ -71,34 +71,66 @@ private slots:
         QCOMPARE(quiz->quiz().state.C, qint16(1));
     }
 
+    // Only a key that types a character steps, decided from what the keyboard types: the text
+    // given here is what Qt attaches on X11, control characters included.
     void characterKeysInTheListStep_data()
     {
         QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("steps");
-        QTest::addRow("Enter") << int(Qt::Key_Return) << "\r" << true;
-        QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << "\r" << true;
-        QTest::addRow("Space") << int(Qt::Key_Space) << " " << true;
-        QTest::addRow("Latin letter") << int(Qt::Key_Q) << "q" << true;
-        QTest::addRow("Cyrillic letter") << int(Qt::Key_unknown) << "й" << true;
-        QTest::addRow("digit") << int(Qt::Key_7) << "7" << true;
-        QTest::addRow("Backspace") << int(Qt::Key_Backspace) << "\b" << true;
-        QTest::addRow("arrow") << int(Qt::Key_Down) << "" << false;
-        QTest::addRow("Page Down") << int(Qt::Key_PageDown) << "" << false;
-        QTest::addRow("function key") << int(Qt::Key_F2) << "" << false;
+        const Qt::KeyboardModifiers none;
+        const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers alt = Qt::AltModifier;
+        const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+        QTest::addRow("Enter") << int(Qt::Key_Return) << none << "\r" << true;
+        QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << keypad << "\r" << true;
+        QTest::addRow("Shift+Enter") << int(Qt::Key_Return) << shift << "\r" << true;
+        QTest::addRow("Space") << int(Qt::Key_Space) << none << " " << true;
+        QTest::addRow("Latin letter") << int(Qt::Key_Q) << none << "q" << true;
+        QTest::addRow("capital letter") << int(Qt::Key_Q) << shift << "Q" << true;
+        QTest::addRow("Cyrillic letter") << int(Qt::Key_unknown) << none << "й" << true;
+        QTest::addRow("digit") << int(Qt::Key_7) << none << "7" << true;
+        QTest::addRow("keypad digit") << int(Qt::Key_7) << keypad << "7" << true;
+        QTest::addRow("punctuation") << int(Qt::Key_Comma) << none << "," << true;
+        QTest::addRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << true;
+        QTest::addRow("Ctrl+letter") << int(Qt::Key_A) << ctrl << "\x01" << true;
+        QTest::addRow("Ctrl+Shift+letter") << int(Qt::Key_Z) << (ctrl | shift) << "\x1a" << true;
+        QTest::addRow("arrow") << int(Qt::Key_Down) << none << "" << false;
+        QTest::addRow("Page Down") << int(Qt::Key_PageDown) << none << "" << false;
+        QTest::addRow("Home") << int(Qt::Key_Home) << none << "" << false;
+        QTest::addRow("Insert") << int(Qt::Key_Insert) << none << "" << false;
+        QTest::addRow("function key") << int(Qt::Key_F2) << none << "" << false;
+        QTest::addRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << false;
+        QTest::addRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << false;
+        QTest::addRow("Shift+Delete") << int(Qt::Key_Delete) << shift << "\x7f" << false;
+        QTest::addRow("Ctrl+Delete") << int(Qt::Key_Delete) << ctrl << "\x7f" << false;
+        QTest::addRow("keypad Delete") << int(Qt::Key_Delete) << keypad << "\x7f" << false;
+        QTest::addRow("Alt+letter") << int(Qt::Key_Q) << alt << "q" << false;
+        QTest::addRow("Alt+digit") << int(Qt::Key_7) << alt << "7" << false;
+        QTest::addRow("Alt+Enter") << int(Qt::Key_Return) << alt << "\r" << false;
+        const Qt::KeyboardModifiers logo = Qt::MetaModifier;
+        QTest::addRow("logo key+letter") << int(Qt::Key_E) << logo << "e" << false;
+        // X makes Esc of Ctrl+3 and DEL of Ctrl+8; the keyboard types nothing there.
+        QTest::addRow("Ctrl+digit") << int(Qt::Key_3) << ctrl << "\x1b" << false;
+        QTest::addRow("Ctrl+8") << int(Qt::Key_8) << ctrl << "\x7f" << false;
+        QTest::addRow("Ctrl+arrow") << int(Qt::Key_Down) << ctrl << "" << false;
     }
     void characterKeysInTheListStep()
     {
         QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, text);
         QFETCH(bool, steps);
         FrmDTEST *quiz = frmDTEST.get();
         quiz->cmdOk->click();
         quiz->lstAns->setCurrentRow(QuestionBank::question(1).right - 1);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(quiz->lstAns, &press);
         QCOMPARE(quiz->quiz().state.C, qint16(steps ? 2 : 1));
         QCOMPARE(quiz->lblNBall->caption(), QString::fromLatin1(steps ? "0,4" : "00"));
+        QVERIFY(quiz->isVisible());
     }
 
     // The read-only boxes take no step from a key; only Esc there means something.

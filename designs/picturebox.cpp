@@ -48,6 +48,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // A double-click is a click followed by a double-click event, which is no second click:
+    // the second press starts nothing, so its release clicks nothing.
+    m_pressed = false;
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent *)
 {
     emit pointerMoved();

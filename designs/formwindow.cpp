@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 Qt::WindowFlags flagsFor(FormWindow::Frame frame)
@@ -64,12 +66,20 @@ void FormWindow::paintEvent(QPaintEvent *)
 
 void FormWindow::moveEvent(QMoveEvent *event)
 {
-    // Someone else moved the window (the platform, the user through it): take its position as
-    // the new Left and Top. Our own moves land on the rounded twips and keep them exact.
-    const QPoint placed(Twips::toPixels(m_left), Twips::toPixels(m_top));
-    if (event->pos() != placed) {
-        m_left = float(event->pos().x() * Twips::PerPixel);
-        m_top = float(event->pos().y() * Twips::PerPixel);
+    // Positions are the frame's, as move() takes them (the event's is the client area's).
+    const QPoint reported = pos();
+    // A window manager reports each move a while after it was asked for, some only after later
+    // ones, and may report several as one: a report of any position still on its way is one of
+    // ours, and so are the reports before it.
+    const auto ours = std::find(m_requested.cbegin(), m_requested.cend(), reported);
+    if (ours != m_requested.cend()) {
+        m_requested.erase(m_requested.cbegin(), ours + 1);
+    } else if (reported != QPoint(Twips::toPixels(m_left), Twips::toPixels(m_top))) {
+        // Someone else moved the window (the platform, the user through it): its position is
+        // the new Left and Top.
+        m_requested.clear();
+        m_left = float(reported.x() * Twips::PerPixel);
+        m_top = float(reported.y() * Twips::PerPixel);
     }
     QWidget::moveEvent(event);
 }
@@ -86,5 +96,24 @@ void FormWindow::centreOnScreen()
 
 void FormWindow::placeAtTwips()
 {
-    move(Twips::toPixels(m_left), Twips::toPixels(m_top));
+    const QPoint target(Twips::toPixels(m_left), Twips::toPixels(m_top));
+    // Qt asks nothing of the platform for a position it believes the window has. After a late
+    // report of an earlier move it believes the window stands there while it is on its way to
+    // a later one; a step aside makes sure the window comes back.
+    if (target == pos() && !m_requested.empty() && m_requested.back() != target)
+        requestPosition(target + QPoint(1, 0));
+    requestPosition(target);
+}
+
+void FormWindow::requestPosition(QPoint position)
+{
+    if (position == pos())
+        return;
+    // Known before Qt moves the window, should the report come back at once.
+    m_requested.push_back(position);
+    // Some platforms never report a move: the oldest requests are long settled.
+    constexpr std::size_t Remembered = 64;
+    if (m_requested.size() > Remembered)
+        m_requested.pop_front();
+    move(position);
 }

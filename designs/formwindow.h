@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <deque>
+
 class FormWindow : public QWidget
 {
     Q_OBJECT
@@ -22,7 +24,9 @@ public:
                QWidget *parent = nullptr);
 
     // The window's position and width in twips, single precision. Each reads back exactly what
-    // was last written, while the window itself moves to the nearest whole pixel.
+    // was last written, while the window itself moves to the nearest whole pixel. Left and Top
+    // change otherwise only when someone else moves the window: the reports of our own moves,
+    // however late they come back, leave them alone.
     float leftTwips() const { return m_left; }
     void setLeftTwips(float left);
     float topTwips() const { return m_top; }
@@ -37,9 +41,12 @@ protected:
 private:
     void centreOnScreen();
     void placeAtTwips();
+    void requestPosition(QPoint position);
 
     QPixmap m_background;
     float m_left = 0;
     float m_top = 0;
     float m_width;
+    // Positions asked of the platform whose report has not come back yet, oldest first.
+    std::deque<QPoint> m_requested;
 };

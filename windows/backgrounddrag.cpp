@@ -42,9 +42,9 @@ bool BackgroundDrag::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_window) {
         if (event->type() == QEvent::MouseButtonPress)
             pressed(*static_cast<QMouseEvent *>(event));
-        else if (event->type() == QEvent::Leave)
-            // The next report after the pointer comes back starts afresh.
-            m_lastOnScreen.reset();
+        else if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Leave)
+            // The next report with the left button held starts afresh.
+            m_start.reset();
     }
     return false;
 }
@@ -52,20 +52,29 @@ bool BackgroundDrag::eventFilter(QObject *watched, QEvent *event)
 void BackgroundDrag::pointerMoved(const QMouseEvent &event)
 {
     const QPointF onScreen = event.globalPosition() * Twips::PerPixel;
-    if (buttonState(event.buttons()) == LeftButtonAlone && m_lastOnScreen) {
-        const QPointF moved = onScreen - *m_lastOnScreen;
-        if (moved.y() != 0)
-            m_window.setTopTwips(m_window.topTwips() + float(moved.y()));
-        if (moved.x() != 0)
-            m_window.setLeftTwips(m_window.leftTwips() + float(moved.x()));
+    if (buttonState(event.buttons()) == LeftButtonAlone) {
+        if (!m_start) {
+            m_start = Start{onScreen, m_window.leftTwips(), m_window.topTwips()};
+        } else {
+            // Where the window stood at the start, moved by all the pointer has travelled on
+            // the screen since: however the platform splits the motion into reports, and
+            // however late it reports the window's moves, the window stays under the pointer.
+            const QPointF moved = onScreen - m_start->onScreen;
+            const float top = m_start->top + float(moved.y());
+            const float left = m_start->left + float(moved.x());
+            if (top != m_window.topTwips())
+                m_window.setTopTwips(top);
+            if (left != m_window.leftTwips())
+                m_window.setLeftTwips(left);
+        }
     }
-    m_lastOnScreen = onScreen;
     LastX = saturatedTwips(event.position().x());
     LastY = saturatedTwips(event.position().y());
 }
 
 void BackgroundDrag::pressed(const QMouseEvent &event)
 {
+    m_start.reset();
     if (event.button() != Qt::LeftButton || event.buttons() != Qt::LeftButton)
         return;
     // A Wayland client cannot place its own window: the compositor moves it for us.
@@ -74,5 +83,6 @@ void BackgroundDrag::pressed(const QMouseEvent &event)
             window->startSystemMove();
         return;
     }
-    m_lastOnScreen = event.globalPosition() * Twips::PerPixel;
+    m_start = Start{event.globalPosition() * Twips::PerPixel, m_window.leftTwips(),
+                    m_window.topTwips()};
 }

@@ -21,9 +21,9 @@ public:
     explicit BackgroundDrag(FormWindow &window);
 
     // A pointer report over the background. While the left button alone is held the window
-    // moves by the pointer's displacement on the screen since the previous report, so it
-    // follows the pointer exactly; a report after the window moved under a resting pointer
-    // moves nothing. Any other button state only records the position.
+    // stands where it stood at the press, moved by the pointer's displacement on the screen
+    // since, so it follows the pointer exactly, wherever the platform says the window stands
+    // meanwhile. Any other button state only records the position.
     void pointerMoved(const QMouseEvent &event);
 
     // Last reported position in the window's client coordinates, in twips, rounded to the
@@ -38,8 +38,16 @@ private:
     // A press on the background: the start of a drag.
     void pressed(const QMouseEvent &event);
 
+    // Where a drag started: the pointer on the screen and the window's Left and Top, in twips.
+    struct Start
+    {
+        QPointF onScreen;
+        float left;
+        float top;
+    };
+
     FormWindow &m_window;
-    std::optional<QPointF> m_lastOnScreen; // twips
+    std::optional<Start> m_start;
 };
 
 // The button state of a pointer report: left 1, right 2, middle 4, added up.

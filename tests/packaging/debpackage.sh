@@ -81,6 +81,7 @@ expected=(
     ./usr/share/doc/ashfever/LICENSE-LiberationSans.txt
     ./usr/share/doc/ashfever/copyright
     ./usr/share/doc/ashfever/changelog.gz
+    ./usr/share/ashfever/chronicle.html
 )
 for size in "${icon_sizes[@]}"; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -89,7 +90,7 @@ actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [[ "$actual" == "$wanted" ]] ||
     fail "package contents differ:$(printf '\n')$(diff <(echo "$wanted") <(echo "$actual") || true)"
-stage "contents: program, menu entry, metainfo, licences, changelog, ${#icon_sizes[@]} icons"
+stage "contents: program, menu entry, metainfo, chronicle, licences, changelog, ${#icon_sizes[@]} icons"
 
 # Debian's checks of a binary package. Every error fails; so does any warning but these, each
 # kept for the reason given.
@@ -113,8 +114,17 @@ stage "lintian: no errors, no warnings but the ones kept (${#kept_warnings[@]})"
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
 
-cmp -s "$root/usr/share/applications/$app_id.desktop" "$source/packaging/$app_id.desktop" ||
+# The menu entry is packaging/'s, with its chronicle action pointing into the package.
+readonly chronicle=/usr/share/ashfever/chronicle.html
+cmp -s "$root/usr/share/applications/$app_id.desktop" \
+    <(sed "s|@CHRONICLE_FILE@|$chronicle|" "$source/packaging/$app_id.desktop.in") ||
     fail "the installed menu entry is not the one in packaging/"
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" >"$work/desktop.log" 2>&1 ||
+    fail "the installed menu entry does not validate: $(cat "$work/desktop.log")"
+cmp -s "$root$chronicle" "$source/chronicle/chronicle.html" || fail "the chronicle differs"
+[[ "$(sed -n 's/^Exec=xdg-open //p' "$root/usr/share/applications/$app_id.desktop")" == "$chronicle" ]] ||
+    fail "the menu entry does not open the installed chronicle"
+[[ "$(field Recommends)" == *xdg-utils* ]] || fail "the package does not recommend xdg-utils"
 cmp -s "$root/usr/share/metainfo/$app_id.metainfo.xml" "$source/packaging/$app_id.metainfo.xml" ||
     fail "the installed metainfo is not the one in packaging/"
 cmp -s "$root/usr/share/doc/ashfever/LICENSE-LiberationSans.txt" \
@@ -138,7 +148,8 @@ for size in "${icon_sizes[@]}"; do
     [[ "$kind" == "PNG image data, $size x $size,"* ]] || fail "the ${size}x${size} icon is $kind"
 done
 
-entry() { sed -n "s/^$1=//p" "$root/usr/share/applications/$app_id.desktop"; }
+# A key of the main entry, not of its actions.
+entry() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$root/usr/share/applications/$app_id.desktop"; }
 [[ "$(entry Icon)" == "$app_id" ]] || fail "the menu entry's Icon is $(entry Icon)"
 [[ -x "$root/usr/games/$(entry Exec)" ]] || fail "the menu entry runs $(entry Exec), not in usr/games"
 # The metainfo's newest release is the package's version.

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The frameless windows on a desktop with a window manager, handled as a player does with real
+# pointer input: the results window and the closing credits dragged by their backgrounds, slowly
+# and in one fast sweep, must follow the pointer to the pixel; a double-click on a picture acts
+# once, as one click does. Expects the desktop of tests/support/run-in-xvfb with --wm.
+# Usage: windows.sh path/to/ashfever
+set -euo pipefail
+
+name=windows
+source "$(dirname "$0")/../support/xprogram.sh"
+app=${1:?usage: windows.sh path/to/ashfever}
+
+# A background spot clear of the controls, in both windows.
+readonly grip=(20 360)
+statistics=(367 358)
+exit_cross=(404 12)
+
+# Drags a window by (200, 120) and back, slowly (ten moves 40 ms apart), then in fast sweeps
+# of 40 moves one to three milliseconds apart, which the window manager confirms late, out of
+# step with the program. Each time the window must stand where the pointer took it.
+drag_there_and_back() {
+    local window=$1 what=$2 left top pause
+    geometry "$window"
+    left=$X
+    top=$Y
+    drag "$window" "${grip[@]}" 200 120 10 0.04
+    wait_for_position "$window" "$what after a slow drag by 200,120" $((left + 200)) $((top + 120))
+    drag "$window" "${grip[@]}" -200 -120 10 0.04
+    wait_for_position "$window" "$what after a slow drag back" "$left" "$top"
+    for pause in 0.001 0.002 0.003; do
+        drag "$window" "${grip[@]}" 200 120 40 "$pause"
+        wait_for_position "$window" "$what after a fast drag by 200,120 (moves ${pause}s apart)" \
+            $((left + 200)) $((top + 120))
+        drag "$window" "${grip[@]}" -200 -120 40 "$pause"
+        wait_for_position "$window" "$what after a fast drag back (moves ${pause}s apart)" \
+            "$left" "$top"
+    done
+    stage "$what followed slow and fast drags to the pixel"
+}
+
+start_program "$app"
+quiz=$(wait_for_window "$quiz_title")
+# The answer list has the focus: Enter leaves the introduction, Down chooses an option, which
+# stays the answer for each of the 80 steps that bring the results.
+press Return Down
+x key --delay 5 --repeat 80 Return || fail "cannot press Enter"
+results=$(wait_for_window "$results_title")
+stage "results window $results shown after 80 answers"
+
+# The drag after the double-click comes to an end only once the clicks have been handled.
+double_click_at "$results" "${statistics[@]}"
+drag_there_and_back "$results" "the results window"
+assert_size "$results" "the results window after a double-click on «статистика»" 643 377
+stage "a double-click on «статистика» slid the history out once"
+
+click_at "$results" "${statistics[@]}"
+wait_for_width "$results" "the results window without its history" 417
+
+double_click_at "$results" "${exit_cross[@]}"
+wait_until_gone "$results_title"
+wait_until_gone "$quiz_title"
+credits=$(wait_for_window "$help_title")
+drag_there_and_back "$credits" "the closing credits"
+
+point_at "$credits" 200 200
+press Escape
+expect_exit "the credits were closed"
+stage "the program exited with status 0"

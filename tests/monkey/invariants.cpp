@@ -7,6 +7,7 @@
 #include "frmfin.h"
 #include "frmhelp.h"
 #include "programdriver.h"
+#include "programstate.h"
 #include "textbox.h"
 
 #include <QApplication>
@@ -16,14 +17,7 @@
 
 namespace {
 
-template<class Form>
-int instances()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Form *>(widget) != nullptr;
-    return count;
-}
+using ProgramState::instances;
 
 // The score caption for a sum of points: "00" before any right answer, then the shortest form
 // with a comma: "0,4", "12", "121,9".

@@ -11,26 +11,18 @@ build=${1:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
 source=${2:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
 readonly app_id=org.example.Ashfever
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
-readonly deadline_seconds=20
 
+# The unpacked program is started and played by the end-to-end tests' driver.
+name=debpackage
+source "$source/tests/support/xprogram.sh"
 work=$(mktemp -d)
-pid=
-cleanup() {
-    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-stage() { printf 'debpackage: %s\n' "$*"; }
+trap 'end_program_on_exit; rm -rf "$work"' EXIT
 fail() {
     printf 'debpackage: FAILED: %s\n' "$*" >&2
-    for log in "$work/cpack.log" "$work/lintian.log" "$work/program.log"; do
-        if [[ -s "$log" ]]; then
-            echo "--- $(basename "$log") ---" >&2
-            cat "$log" >&2
+    for output in "$work/cpack.log" "$work/lintian.log" "$log"; do
+        if [[ -s "$output" ]]; then
+            echo "--- $(basename "$output") ---" >&2
+            cat "$output" >&2
         fi
     done
     exit 1
@@ -170,14 +162,11 @@ stage "unpacked files match the sources; icons are their sizes; no private libra
 # --- 3. Start the unpacked program as the menu would -------------------------------------
 
 # Nothing of the build tree may leak in: the program finds its Qt the way an installed one does.
-(cd "$root" && exec env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/games/$(entry Exec)") \
-    >"$work/program.log" 2>&1 &
-pid=$!
+cd "$root"
+start_program /usr/bin/env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/games/$(entry Exec)"
 
-quiz=$(timeout "$deadline_seconds" xdotool search --sync --onlyvisible --name Ashfever | head -n 1) ||
-    fail "the quiz window did not show within ${deadline_seconds}s"
-eval "$(xdotool getwindowgeometry --shell "$quiz")"
-((WIDTH == 639 && HEIGHT == 479)) || fail "the quiz window is ${WIDTH}x${HEIGHT}"
+quiz=$(wait_for_window "$quiz_title")
+assert_size "$quiz" "the quiz window" 639 479
 wm_class=$(xprop -id "$quiz" WM_CLASS)
 [[ "$wm_class" == *"\"$(entry StartupWMClass)\""* ]] ||
     fail "the menu entry's StartupWMClass $(entry StartupWMClass) is not the window's $wm_class"
@@ -185,20 +174,10 @@ stage "the unpacked program shows its quiz window ($wm_class)"
 
 # Without a window manager the keyboard follows the pointer: rest it on the answer list, which
 # has the focus. Esc there ends the quiz and brings the closing credits, and Esc ends those.
-xdotool mousemove --window "$quiz" 500 440
-xdotool key Escape
-help=$(timeout "$deadline_seconds" xdotool search --sync --onlyvisible --name '^Form1$' |
-    head -n 1) || fail "Esc in the quiz did not bring the closing credits"
-xdotool mousemove --window "$help" 200 200
-xdotool key Escape
-
-end=$((SECONDS + deadline_seconds))
-while kill -0 "$pid" 2>/dev/null; do
-    ((SECONDS < end)) || fail "the program still runs ${deadline_seconds}s after the credits closed"
-    sleep 0.05
-done
-status=0
-wait "$pid" || status=$?
-pid=
-((status == 0)) || fail "the program exited with status $status"
+point_at "$quiz" 500 440
+press Escape
+help=$(wait_for_window "$help_title")
+point_at "$help" 200 200
+press Escape
+expect_exit "the credits closed"
 stage "closed with Esc twice; exit status 0"

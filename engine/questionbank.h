@@ -18,6 +18,14 @@ struct Points
     double value() const;
 };
 
+// Where the player's chronicle of Dustmoor (chronicle/chronicle.html) tells a question's answer:
+// the id of its section and a passage of that section, quoted as written there.
+struct ChroniclePassage
+{
+    std::string_view section;
+    std::u16string_view quote;
+};
+
 struct Question
 {
     int section; // 1 to 4
@@ -25,6 +33,7 @@ struct Question
     std::u16string_view text;                   // one paragraph, indented with spaces
     std::array<std::u16string_view, 5> options; // in the order the list shows them
     int right;                                  // 1-based position of the right option
+    ChroniclePassage told;                      // where a reader learns the answer
 };
 
 namespace QuestionBank {

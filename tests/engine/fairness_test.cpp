@@ -54,12 +54,13 @@ QStringList contentWords(const QString &text)
 }
 
 // Whether `word` is a form of the answer's word `stem`: Russian inflects by its endings, so the
-// two share all of the stem but its last two letters (three in long words), and at least four
-// letters of it ("горн" is not "город").
+// two share all of the stem but its last two letters (three in long words); a stem of four
+// letters or fewer is shared whole ("горн" is not "город").
 bool isFormOf(const QString &stem, const QString &word)
 {
     const qsizetype ending = stem.size() >= 8 ? 3 : 2;
-    const qsizetype needed = qMax(qMin<qsizetype>(stem.size(), 4), stem.size() - ending);
+    const qsizetype needed =
+            stem.size() <= 4 ? stem.size() : qMax<qsizetype>(3, stem.size() - ending);
     qsizetype shared = 0;
     while (shared < stem.size() && shared < word.size() && stem.at(shared) == word.at(shared))
         ++shared;

@@ -192,6 +192,11 @@ QImage rewritten(const QImage &image, Rewrite rewrite)
     return image;
 }
 
+QString windowsIcon()
+{
+    return QDir(committedDir).filePath(QStringLiteral("icons/ashfever.ico"));
+}
+
 QImage committed(const QString &name)
 {
     return QImage(QDir(committedDir).filePath(name)).convertToFormat(QImage::Format_ARGB32);
@@ -202,15 +207,18 @@ QRect scaled(const QRect &r, int scale)
     return QRect(r.topLeft() * scale, r.size() * scale);
 }
 
-// A row "normal" with the pictures' files and the scale 1, and a row "double" with their
-// twice-as-large twins and the scale 2.
-void addBothSizes(const QStringList &names)
+// A column for each picture and one "scale"; a row "normal" with the pictures' files and the
+// scale 1, and a row "double" with their twice-as-large twins and the scale 2.
+void addBothSizes(std::initializer_list<std::pair<const char *, const char *>> pictures)
 {
+    for (const auto &picture : pictures)
+        QTest::addColumn<QString>(picture.first);
+    QTest::addColumn<int>("scale");
     QTestData &normal = QTest::newRow("normal");
     QTestData &twice = QTest::newRow("double");
-    for (const QString &name : names) {
-        normal << name;
-        twice << Pictures::doubleSizeName(name);
+    for (const auto &picture : pictures) {
+        normal << QString::fromLatin1(picture.second);
+        twice << Pictures::doubleSizeName(QString::fromLatin1(picture.second));
     }
     normal << 1;
     twice << 2;
@@ -436,13 +444,9 @@ private slots:
 
     void windowsIconHoldsEverySize()
     {
-        QImageReader reader(QDir(committedDir).filePath(QStringLiteral("icons/ashfever.ico")));
-        QCOMPARE(reader.imageCount(), 4);
         QList<int> sizes;
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            QVERIFY(reader.jumpToImage(i));
-            const QImage image = reader.read();
-            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        for (const QImage &image : imagesIn(windowsIcon())) {
+            QVERIFY(!image.isNull());
             QCOMPARE(image.width(), image.height());
             // The face is round: its corners must stay see-through, its middle solid.
             QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
@@ -453,12 +457,7 @@ private slots:
         QCOMPARE(sizes, QList<int>({16, 32, 48, 256}));
     }
 
-    void cursorHotSpotIsTheArrowTip_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("cursor.png")});
-    }
+    void cursorHotSpotIsTheArrowTip_data() { addBothSizes({{"name", "cursor.png"}}); }
 
     void cursorHotSpotIsTheArrowTip()
     {
@@ -480,10 +479,7 @@ private slots:
 
     void statisticsFramesDifferOnlyInTheirGround_data()
     {
-        QTest::addColumn<QString>("still");
-        QTest::addColumn<QString>("flashing");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("statistics-1.png"), QStringLiteral("statistics-2.png")});
+        addBothSizes({{"still", "statistics-1.png"}, {"flashing", "statistics-2.png"}});
     }
 
     void statisticsFramesDifferOnlyInTheirGround()
@@ -533,10 +529,7 @@ private slots:
 
     void exitCrossLightsUpUnderThePointer_data()
     {
-        QTest::addColumn<QString>("still");
-        QTest::addColumn<QString>("hovered");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("exit-1.png"), QStringLiteral("exit-2.png")});
+        addBothSizes({{"still", "exit-1.png"}, {"hovered", "exit-2.png"}});
     }
 
     void exitCrossLightsUpUnderThePointer()
@@ -639,12 +632,7 @@ private slots:
         QVERIFY2(b.spread < 4, qPrintable(QString::number(b.spread)));
     }
 
-    void onlyTheCloseLampGlowsRed_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("help-background.jpg")});
-    }
+    void onlyTheCloseLampGlowsRed_data() { addBothSizes({{"name", "help-background.jpg"}}); }
 
     void onlyTheCloseLampGlowsRed()
     {
@@ -667,12 +655,7 @@ private slots:
         QVERIFY2(lamp.width() * 2 > button.height(), qPrintable(QString::number(lamp.width())));
     }
 
-    void buttonLampSitsCentredOnItsPlate_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("button-lamp.png")});
-    }
+    void buttonLampSitsCentredOnItsPlate_data() { addBothSizes({{"name", "button-lamp.png"}}); }
 
     void buttonLampSitsCentredOnItsPlate()
     {
@@ -717,12 +700,7 @@ private slots:
         QVERIFY2(glass.lightness() < 80, qPrintable(glass.name()));
     }
 
-    void statisticsWordFitsItsButton_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("scale");
-        addBothSizes({QStringLiteral("statistics-1.png")});
-    }
+    void statisticsWordFitsItsButton_data() { addBothSizes({{"name", "statistics-1.png"}}); }
 
     void statisticsWordFitsItsButton()
     {
@@ -759,16 +737,12 @@ private slots:
     {
         QFETCH(int, size);
         QFETCH(QString, twin);
-        QImageReader reader(QDir(committedDir).filePath(QStringLiteral("icons/ashfever.ico")));
-        QImage found;
-        for (int i = 0; i < reader.imageCount() && found.isNull(); ++i) {
-            QVERIFY(reader.jumpToImage(i));
-            const QImage image = reader.read();
-            if (image.width() == size)
-                found = image.convertToFormat(QImage::Format_ARGB32);
-        }
-        QVERIFY(!found.isNull());
-        QCOMPARE(found, committed(twin));
+        const QList<QImage> images = imagesIn(windowsIcon());
+        const auto found = std::find_if(images.cbegin(), images.cend(),
+                                        [&](const QImage &image) { return image.width() == size; });
+        QVERIFY(found != images.cend());
+        const QString why = lookDifferent(*found, committed(twin));
+        QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 
     void generatorRefusesBadOutputFolders()

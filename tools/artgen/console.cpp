@@ -236,14 +236,8 @@ void paintScope(QPainter &p, const QPointF &c, qreal r)
     p.drawPath(wave);
     p.setPen(QPen(withAlpha(green.lighter(120), 170), 1.1, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(wave);
-    QRadialGradient gloss(c - QPointF(r * 0.4, r * 0.5), r * 0.9);
-    gloss.setColorAt(0, QColor(255, 255, 255, 40));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(c - QPointF(r * 0.4, r * 0.5), r * 0.9, r * 0.6);
     p.restore();
-    bezelRing(p, c, r + 5, r);
+    roundGlass(p, c, r, r + 5, {0.4, 0.5}, {0.9, 0.6}, 40);
 }
 
 void paintRightColumn(QPainter &p)
@@ -287,13 +281,6 @@ void paintRightColumn(QPainter &p)
     hazardStripes(p, QRectF(566, 448, 69, 15), 7, 52);
 }
 
-void paintVignette(QPainter &p)
-{
-    QRadialGradient shade(320, 240, 420);
-    shade.setColorAt(0.6, QColor(0, 0, 0, 0));
-    shade.setColorAt(1, QColor(0, 0, 0, 110));
-    p.fillRect(QRect(0, 0, 640, 480), shade);
-}
 } // namespace
 
 void paintConsole(QPainter &p)
@@ -305,7 +292,7 @@ void paintConsole(QPainter &p)
     paintAnswerScreen(p);
     paintLeftColumn(p);
     paintRightColumn(p);
-    paintVignette(p);
+    vignette(p, QRectF(0, 0, 640, 480), 420, 0.6, 110);
     // Widgets are black boxes: keep what lies under them black, even after the vignette.
     for (const QRect &r : {mainText, questionText, answerList})
         p.fillRect(r, Qt::black);

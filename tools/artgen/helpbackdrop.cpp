@@ -6,10 +6,7 @@
 #include "paintkit.h"
 #include "pictures.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
-#include <QtMath>
 
 using namespace PaintKit;
 
@@ -112,16 +109,9 @@ void paintLowerPlate(QPainter &p)
 
 void paintHelpBackdrop(QPainter &p)
 {
-    QPainterPath whole;
-    whole.addRect(picture);
-    brushedMetal(p, whole, frameSteel, 200);
-    topLight(p, whole, 16, 46);
-    grime(p, whole, 201, 100);
+    groundSheet(p, picture, frameSteel, 200, 16, 46, 100);
     // Darkened edges first, so the lamp and the screen keep their full brightness.
-    QRadialGradient vignette(picture.center(), 330);
-    vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 100));
-    p.fillRect(picture, vignette);
+    vignette(p, picture, 330, 0.6, 100);
     bevel(p, picture, 0, 1.5, true, 80);
     for (qreal x = 24; x < 390; x += 44) {
         rivet(p, QPointF(x, 6.5), 2);

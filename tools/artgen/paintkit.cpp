@@ -111,13 +111,26 @@ void blur(QImage &image, qreal radius)
     }
 }
 
-static void fillWithImage(QPainter &p, const QPainterPath &shape, const QImage &texture,
-                          const QPoint &origin, qreal scale)
+// Fills the shape with a texture made pixel by pixel at the device's resolution, in page
+// coordinates, so two shapes side by side don't show the same pattern.
+template<typename Colour>
+static void fillWithTexture(QPainter &p, const QPainterPath &shape, QImage::Format format,
+                            Colour colourAt)
 {
+    const qreal s = deviceScale(p);
+    const QRect area = shape.boundingRect().toAlignedRect(); // whole pixels map 1:1 onto the device
+    QImage texture(qCeil(area.width() * s), qCeil(area.height() * s), format);
+    const int originX = qRound(area.x() * s);
+    const int originY = qRound(area.y() * s);
+    for (int y = 0; y < texture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(texture.scanLine(y));
+        for (int x = 0; x < texture.width(); ++x)
+            line[x] = colourAt(originX + x, originY + y);
+    }
     QBrush brush(texture);
     QTransform t;
-    t.translate(origin.x(), origin.y());
-    t.scale(1 / scale, 1 / scale);
+    t.translate(area.x(), area.y());
+    t.scale(1 / s, 1 / s);
     brush.setTransform(t);
     p.save();
     p.setPen(Qt::NoPen);
@@ -152,57 +165,50 @@ void brushedMetal(QPainter &p, const QPainterPath &shape, const QColor &base, qu
                   Grain grain)
 {
     const qreal s = deviceScale(p);
-    const QRect area = shape.boundingRect().toAlignedRect(); // whole pixels map 1:1 onto the device
-    QImage texture(qCeil(area.width() * s), qCeil(area.height() * s), QImage::Format_RGB32);
     const bool horizontal = grain == Grain::Horizontal;
-    const int originX = qRound(area.x() * s);
-    const int originY = qRound(area.y() * s);
-    for (int y = 0; y < texture.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(texture.scanLine(y));
-        for (int x = 0; x < texture.width(); ++x) {
-            // Page coordinates, so two plates side by side don't show the same pattern.
-            const int gx = originX + x;
-            const int gy = originY + y;
-            const int along = horizontal ? gx : gy;
-            const int across = horizontal ? gy : gx;
-            const double stroke = noise(across, 0, seed) - 0.5;
-            const double streak = streakNoise(along, across, 46 * s, seed + 1) - 0.5;
-            const double grit = noise(gx, gy, seed + 2) - 0.5;
-            const double stain = smoothNoise(gx, gy, 70 * s, seed + 3) - 0.5;
-            const int d = qRound(stroke * 8 + streak * 9 + grit * 5 + stain * 16);
-            line[x] = qRgb(std::clamp(base.red() + d, 0, 255), std::clamp(base.green() + d, 0, 255),
-                           std::clamp(base.blue() + d, 0, 255));
-        }
-    }
-    fillWithImage(p, shape, texture, area.topLeft(), s);
+    fillWithTexture(p, shape, QImage::Format_RGB32, [&](int gx, int gy) {
+        const int along = horizontal ? gx : gy;
+        const int across = horizontal ? gy : gx;
+        const double stroke = noise(across, 0, seed) - 0.5;
+        const double streak = streakNoise(along, across, 46 * s, seed + 1) - 0.5;
+        const double grit = noise(gx, gy, seed + 2) - 0.5;
+        const double stain = smoothNoise(gx, gy, 70 * s, seed + 3) - 0.5;
+        const int d = qRound(stroke * 8 + streak * 9 + grit * 5 + stain * 16);
+        return qRgb(std::clamp(base.red() + d, 0, 255), std::clamp(base.green() + d, 0, 255),
+                    std::clamp(base.blue() + d, 0, 255));
+    });
 }
 
 void grime(QPainter &p, const QPainterPath &shape, quint32 seed, int strength)
 {
     const qreal s = deviceScale(p);
-    const QRect area = shape.boundingRect().toAlignedRect(); // whole pixels map 1:1 onto the device
-    QImage texture(qCeil(area.width() * s), qCeil(area.height() * s),
-                   QImage::Format_ARGB32_Premultiplied);
-    const int originX = qRound(area.x() * s);
-    const int originY = qRound(area.y() * s);
-    for (int y = 0; y < texture.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(texture.scanLine(y));
-        for (int x = 0; x < texture.width(); ++x) {
-            const int gx = originX + x;
-            const int gy = originY + y;
-            const double patch = smoothNoise(gx, gy, 55 * s, seed) * 0.65 +
-                    smoothNoise(gx, gy, 13 * s, seed + 1) * 0.35;
-            int alpha = std::clamp(int((patch - 0.48) * 2.2 * strength), 0, 255);
-            QRgb c = qPremultiply(qRgba(28, 20, 12, alpha));
-            // Dust specks stay one logical pixel big at any scale.
-            const int lx = int(gx / s);
-            const int ly = int(gy / s);
-            if (noise(lx, ly, seed + 2) > 0.9965)
-                c = qPremultiply(qRgba(190, 170, 135, 45));
-            line[x] = c;
-        }
-    }
-    fillWithImage(p, shape, texture, area.topLeft(), s);
+    fillWithTexture(p, shape, QImage::Format_ARGB32_Premultiplied, [&](int gx, int gy) {
+        // Dust specks stay one logical pixel big at any scale.
+        if (noise(int(gx / s), int(gy / s), seed + 2) > 0.9965)
+            return qPremultiply(qRgba(190, 170, 135, 45));
+        const double patch = smoothNoise(gx, gy, 55 * s, seed) * 0.65 +
+                smoothNoise(gx, gy, 13 * s, seed + 1) * 0.35;
+        const int alpha = std::clamp(int((patch - 0.48) * 2.2 * strength), 0, 255);
+        return qPremultiply(qRgba(28, 20, 12, alpha));
+    });
+}
+
+void groundSheet(QPainter &p, const QRectF &r, const QColor &base, quint32 seed, int lightAlpha,
+                 int darkAlpha, int grimeStrength)
+{
+    QPainterPath sheet;
+    sheet.addRect(r);
+    brushedMetal(p, sheet, base, seed);
+    topLight(p, sheet, lightAlpha, darkAlpha);
+    grime(p, sheet, seed + 1, grimeStrength);
+}
+
+void vignette(QPainter &p, const QRectF &picture, qreal radius, qreal clear, int alpha)
+{
+    QRadialGradient shade(picture.center(), radius);
+    shade.setColorAt(clear, QColor(0, 0, 0, 0));
+    shade.setColorAt(1, QColor(0, 0, 0, alpha));
+    p.fillRect(picture, shade);
 }
 
 void topLight(QPainter &p, const QPainterPath &shape, int lightAlpha, int darkAlpha)
@@ -399,6 +405,28 @@ void bezelRing(QPainter &p, const QPointF &centre, qreal outer, qreal inner)
     p.restore();
 }
 
+void roundGlass(QPainter &p, const QPointF &centre, qreal radius, qreal outer,
+                const QPointF &towardLight, const QSizeF &size, int alpha,
+                std::optional<int> alphaAt60)
+{
+    const QPointF spot = centre - QPointF(radius * towardLight.x(), radius * towardLight.y());
+    const qreal width = radius * size.width();
+    QRadialGradient gloss(spot, width);
+    gloss.setColorAt(0, QColor(255, 255, 255, alpha));
+    if (alphaAt60)
+        gloss.setColorAt(0.6, QColor(255, 255, 255, *alphaAt60));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    QPainterPath glass;
+    glass.addEllipse(centre, radius, radius);
+    p.save();
+    p.setClipPath(glass);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawEllipse(spot, width, radius * size.height());
+    p.restore();
+    bezelRing(p, centre, outer, radius);
+}
+
 void lamp(QPainter &p, const QPointF &centre, qreal radius, const QColor &hue, qreal brightness)
 {
     p.save();
@@ -570,17 +598,7 @@ void dial(QPainter &p, const QPointF &centre, qreal radius, qreal needle, quint3
     p.restore();
 
     rivet(p, centre, std::max<qreal>(1.2, face * 0.12));
-    p.save();
-    p.setClipPath(facePath);
-    QRadialGradient gloss(centre - QPointF(face * 0.35, face * 0.5), face * 0.9);
-    gloss.setColorAt(0, QColor(255, 255, 255, 46));
-    gloss.setColorAt(0.6, QColor(255, 255, 255, 10));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(centre - QPointF(face * 0.35, face * 0.5), face * 0.9, face * 0.62);
-    p.restore();
-    bezelRing(p, centre, radius, face);
+    roundGlass(p, centre, face, radius, {0.35, 0.5}, {0.9, 0.62}, 46, 10);
 }
 
 void pipe(QPainter &p, const QRectF &r, const QColor &base)

@@ -11,6 +11,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <optional>
+
 class QPainter;
 
 namespace PaintKit {
@@ -46,6 +48,12 @@ void grime(QPainter &p, const QPainterPath &shape, quint32 seed, int strength);
 
 // A light from the upper left: brighter top, darker bottom.
 void topLight(QPainter &p, const QPainterPath &shape, int lightAlpha = 22, int darkAlpha = 45);
+// The ground of a whole picture: brushed steel, a top light of the given alphas, and grime of the
+// given strength, seeded after the metal.
+void groundSheet(QPainter &p, const QRectF &r, const QColor &base, quint32 seed, int lightAlpha,
+                 int darkAlpha, int grimeStrength);
+// Edges darkened to the given alpha, from the fraction `clear` of the radius outwards.
+void vignette(QPainter &p, const QRectF &picture, qreal radius, qreal clear, int alpha);
 // Edge lighting of a rounded rectangle, raised (lit top edge) or sunk (lit bottom edge).
 void bevel(QPainter &p, const QRectF &r, qreal radius, qreal width, bool raised,
            int strength = 100);
@@ -72,6 +80,13 @@ void recess(QPainter &p, const QRectF &hole, qreal radius, qreal lip);
 void lamp(QPainter &p, const QPointF &centre, qreal radius, const QColor &hue, qreal brightness);
 // A chrome ring around a lamp or dial.
 void bezelRing(QPainter &p, const QPointF &centre, qreal outer, qreal inner);
+
+// A round glass in a chrome ring reaching out to `outer`. The light on the glass is a white oval
+// up to the left, towards the light, placed and sized in radii of the glass, that fades out over
+// its width from `alpha` (through `alphaAt60` six tenths of the way, where given).
+void roundGlass(QPainter &p, const QPointF &centre, qreal radius, qreal outer,
+                const QPointF &towardLight, const QSizeF &size, int alpha,
+                std::optional<int> alphaAt60 = {});
 
 void ventSlots(QPainter &p, const QRectF &area, int count, Qt::Orientation along);
 void speakerGrille(QPainter &p, const QRectF &area, qreal pitch, qreal holeRadius);

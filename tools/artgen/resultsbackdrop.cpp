@@ -82,14 +82,8 @@ void paintPorthole(QPainter &p, const QPointF &c, qreal r)
     inner.setColorAt(0.6, QColor(0, 0, 0, 0));
     inner.setColorAt(1, QColor(0, 0, 0, 170));
     p.fillPath(window, inner);
-    QRadialGradient gloss(c - QPointF(r * 0.35, r * 0.45), r * 0.8);
-    gloss.setColorAt(0, QColor(255, 255, 255, 36));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawEllipse(c - QPointF(r * 0.35, r * 0.45), r * 0.8, r * 0.55);
     p.restore();
-    bezelRing(p, c, r + 7, r);
+    roundGlass(p, c, r, r + 7, {0.35, 0.45}, {0.8, 0.55}, 36);
     for (int i = 0; i < 8; ++i) {
         const qreal a = qDegreesToRadians(22.5 + 45.0 * i);
         rivet(p, c + QPointF(std::cos(a), std::sin(a)) * (r + 3.5), 1.6);
@@ -128,11 +122,7 @@ void paintPlainSpot(QPainter &p, const QRect &spot, qreal margin)
 
 void paintResultsBackdrop(QPainter &p)
 {
-    QPainterPath whole;
-    whole.addRect(picture);
-    brushedMetal(p, whole, plateSteel, 300);
-    topLight(p, whole, 14, 50);
-    grime(p, whole, 301, 110);
+    groundSheet(p, picture, plateSteel, 300, 14, 50, 110);
     bevel(p, narrowWindow, 0, 1.5, true, 70);
 
     seam(p, QPointF(84, 0), QPointF(84, 377));
@@ -164,8 +154,5 @@ void paintResultsBackdrop(QPainter &p)
     paintPlainSpot(p, statisticsButton, 2);
     paintPlainSpot(p, exitCross, 3);
 
-    QRadialGradient vignette(picture.center(), 300);
-    vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 120));
-    p.fillRect(picture, vignette);
+    vignette(p, picture, 300, 0.55, 120);
 }

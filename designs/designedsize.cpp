@@ -37,9 +37,12 @@ void DesignedSize::setSize(QSize size)
 bool DesignedSize::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_window) {
-        if (event->type() == QEvent::Show && m_window.windowHandle() != m_platformWindow) {
-            m_platformWindow = m_window.windowHandle();
-            m_platformWindow->installEventFilter(this);
+        if (event->type() == QEvent::Show) {
+            QWindow *shown = m_window.windowHandle();
+            if (shown && shown != m_platformWindow) {
+                m_platformWindow = shown;
+                shown->installEventFilter(this);
+            }
         } else if (event->type() == QEvent::Resize) {
             // The widget's own resizes are what Qt asks of the platform; it reports them later.
             if (!event->spontaneous() && m_window.isVisible())

@@ -14,6 +14,8 @@
 
 #include <deque>
 
+class QRect;
+class QWidget;
 class QWindow;
 
 class DesignedSize : public QObject

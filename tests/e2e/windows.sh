@@ -4,8 +4,9 @@
 # The frameless windows on a desktop with a window manager, handled as a player does with real
 # pointer input: the results window and the closing credits dragged by their backgrounds, slowly
 # and in one fast sweep, must follow the pointer to the pixel; a double-click on a picture acts
-# once, as one click does. When another client asks for another size, each window keeps its
-# designed one, whatever the window manager grants: at rest, slid out, and while sliding.
+# once, as one click does. When another client asks for another size, the quiz and the results
+# window keep their designed sizes, whatever the window manager grants: the results window at
+# rest, slid out and while it slides.
 # Expects the desktop of tests/support/run-in-xvfb with --wm (openbox or icewm).
 # Usage: windows.sh path/to/ashfever
 set -euo pipefail

@@ -29,11 +29,11 @@ Qt::WindowFlags flagsFor(FormWindow::Frame frame)
 FormWindow::FormWindow(Frame frame, int widthTwips, int heightTwips,
                        const QString &backgroundPicture, QWidget *parent)
     : QWidget(parent, flagsFor(frame)), m_background(Pictures::load(backgroundPicture)),
+      m_size(*this, QSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips))),
       m_width(float(widthTwips))
 {
     AccessibleControls::install();
     setFont(FormFont::regular());
-    setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
     centreOnScreen();
 }
 
@@ -52,7 +52,7 @@ void FormWindow::setTopTwips(float top)
 void FormWindow::setWidthTwips(float width)
 {
     m_width = width;
-    setFixedWidth(Twips::toPixels(width));
+    m_size.setSize(QSize(Twips::toPixels(width), m_size.size().height()));
 }
 
 void FormWindow::paintEvent(QPaintEvent *)

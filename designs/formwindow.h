@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the three windows share in look: frame, fixed client size, background picture, the
-// designed font, a centred first position, and Left/Top/Width kept in twips.
+// What the three windows share in look: frame, a client size held at the designed one,
+// background picture, the designed font, a centred first position, and Left/Top/Width kept in
+// twips.
 #pragma once
+
+#include "designedsize.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -44,6 +47,7 @@ private:
     void requestPosition(QPoint position);
 
     QPixmap m_background;
+    DesignedSize m_size;
     float m_left = 0;
     float m_top = 0;
     float m_width;

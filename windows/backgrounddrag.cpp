@@ -32,7 +32,7 @@ int buttonState(Qt::MouseButtons buttons)
             (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
-BackgroundDrag::BackgroundDrag(FormWindow &window) : m_window(window)
+BackgroundDrag::BackgroundDrag(FormWindow &window) : QObject(&window), m_window(window)
 {
     window.installEventFilter(this);
 }

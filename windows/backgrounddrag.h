@@ -17,7 +17,8 @@ class BackgroundDrag : public QObject
     Q_OBJECT
 
 public:
-    // Watches the window for presses on its background and for the pointer leaving it.
+    // Watches the window for presses on its background and for the pointer leaving it; a child
+    // of the window, it lives as long as the window does.
     explicit BackgroundDrag(FormWindow &window);
 
     // A pointer report over the background. While the left button alone is held the window

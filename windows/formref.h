@@ -6,23 +6,23 @@
 
 #include <QPointer>
 
-template<class Form>
+template<class Window>
 class FormRef
 {
 public:
     // A use through the reference: loads the window first when the reference is empty.
-    Form *operator->() { return get(); }
-    Form *get()
+    Window *operator->() { return get(); }
+    Window *get()
     {
         if (!m_form)
-            m_form = new Form; // its constructor is its load handler
+            m_form = new Window; // its constructor is its load handler
         return m_form;
     }
 
     // The instance, if any, without loading one. The program itself never looks: every use of
     // a reference goes through it. These are for whoever checks the references from outside
     // (the tests), since any use through the reference would load the very window looked for.
-    Form *instance() const { return m_form; }
+    Window *instance() const { return m_form; }
     bool isEmpty() const { return !m_form; }
 
     // Empties the reference; the window itself stays until it is closed.
@@ -36,5 +36,5 @@ public:
     }
 
 private:
-    QPointer<Form> m_form;
+    QPointer<Window> m_form;
 };

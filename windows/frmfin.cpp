@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmfin.h"
 
+#include "backgrounddrag.h"
 #include "formtimer.h"
 #include "frmdtest.h"
 #include "frmhelp.h"
@@ -13,7 +14,7 @@
 
 FormRef<FrmFin> frmFin;
 
-FrmFin::FrmFin() : m_drag(*this)
+FrmFin::FrmFin() : m_drag(new BackgroundDrag(*this))
 {
     setMouseTracking(true);
     connect(Image1, &PictureBox::pointerMoved, this, [this] { Hover = 1; });
@@ -36,7 +37,7 @@ void FrmFin::Form_Load()
 void FrmFin::Form_MouseMove(QMouseEvent *event)
 {
     imgExit->setPicture(boxS.image(1));
-    m_drag.pointerMoved(*event);
+    m_drag->pointerMoved(*event);
     Hover = 0;
     Image1->setPicture(boxSt.image(1));
 }

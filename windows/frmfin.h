@@ -3,10 +3,11 @@
 // The results window: the verdict, the sliding history panel, the hover pictures, the exit.
 #pragma once
 
-#include "backgrounddrag.h"
 #include "form.h"
 #include "formref.h"
 #include "frmfindesign.h"
+
+class BackgroundDrag;
 
 class FrmFin : public Form<FrmFinDesign>
 {
@@ -14,8 +15,6 @@ class FrmFin : public Form<FrmFinDesign>
 
 public:
     FrmFin();
-
-    const BackgroundDrag &drag() const { return m_drag; }
 
 protected:
     void Form_Unload() override;
@@ -29,7 +28,7 @@ private:
     void imgExit_Click();
     void setWidthAndDraw(float widthTwips);
 
-    BackgroundDrag m_drag;
+    BackgroundDrag *const m_drag;
     // 1 after a pointer report over Image1, 0 after one over the background.
     qint16 Hover = 0;
     // The animation frame of Image1, 0 or 1; kept for the life of the window.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmhelp.h"
 
+#include "backgrounddrag.h"
 #include "characterkey.h"
 #include "credits.h"
 #include "picturebox.h"
@@ -11,7 +12,7 @@
 
 FormRef<FrmHelp> frmHelp;
 
-FrmHelp::FrmHelp() : m_drag(*this)
+FrmHelp::FrmHelp() : m_drag(new BackgroundDrag(*this))
 {
     setMouseTracking(true);
     connect(txthelp, &TextBox::keyPressed, this, &FrmHelp::txthelp_KeyPress);
@@ -69,5 +70,5 @@ void FrmHelp::txthelp_KeyPress(int characterCode)
 
 void FrmHelp::mouseMoveEvent(QMouseEvent *event)
 {
-    m_drag.pointerMoved(*event);
+    m_drag->pointerMoved(*event);
 }

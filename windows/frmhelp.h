@@ -4,10 +4,11 @@
 // end (modeless); closing it after the credits ends the program.
 #pragma once
 
-#include "backgrounddrag.h"
 #include "form.h"
 #include "formref.h"
 #include "frmhelpdesign.h"
+
+class BackgroundDrag;
 
 class FrmHelp : public Form<FrmHelpDesign>
 {
@@ -25,8 +26,6 @@ public:
     // Shown modeless, without owner; a window shown modal becomes modeless.
     void showModeless();
 
-    const BackgroundDrag &drag() const { return m_drag; }
-
 protected:
     void Form_Unload() override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -34,7 +33,7 @@ protected:
 private:
     void txthelp_KeyPress(int characterCode);
 
-    BackgroundDrag m_drag;
+    BackgroundDrag *const m_drag;
 };
 
 extern FormRef<FrmHelp> frmHelp;

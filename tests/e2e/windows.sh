@@ -4,7 +4,10 @@
 # The frameless windows on a desktop with a window manager, handled as a player does with real
 # pointer input: the results window and the closing credits dragged by their backgrounds, slowly
 # and in one fast sweep, must follow the pointer to the pixel; a double-click on a picture acts
-# once, as one click does. Expects the desktop of tests/support/run-in-xvfb with --wm.
+# once, as one click does. When another client asks for another size, the quiz and the results
+# window keep their designed sizes, whatever the window manager grants: the results window at
+# rest, slid out and while it slides.
+# Expects the desktop of tests/support/run-in-xvfb with --wm (openbox or icewm).
 # Usage: windows.sh path/to/ashfever
 set -euo pipefail
 
@@ -42,6 +45,10 @@ drag_there_and_back() {
 
 start_program "$app"
 quiz=$(wait_for_window "$quiz_title")
+# The quiz is played after this on the window that was asked to grow.
+ask_for_size "$quiz" 900 700
+wait_for_size "$quiz" "the quiz window after a request for 900x700" 639 479
+stage "the quiz window kept its designed 639x479 when another client asked for 900x700"
 # The answer list has the focus: Enter leaves the introduction, Down chooses an option, which
 # stays the answer for each of the 80 steps that bring the results.
 press Return Down
@@ -55,8 +62,16 @@ drag_there_and_back "$results" "the results window"
 assert_size "$results" "the results window after a double-click on «статистика»" 643 377
 stage "a double-click on «статистика» slid the history out once"
 
-click_at "$results" "${statistics[@]}"
-wait_for_width "$results" "the results window without its history" 417
+ask_for_size "$results" 900 700
+wait_for_size "$results" "the slid-out results window after a request for 900x700" 643 377
+# A request that comes with the click that slides the history back in, while the slide runs.
+# The window manager answers the request after it only once it has handled this one.
+point_at "$results" "${statistics[@]}"
+x click 1 windowsize "$results" 900 700 || fail "cannot click and ask for 900x700"
+ask_for_size "$results" 900 700
+wait_for_size "$results" "the results window without its history after requests for 900x700" \
+    417 377
+stage "the results window kept its designed widths when another client asked for 900x700"
 
 double_click_at "$results" "${exit_cross[@]}"
 wait_until_gone "$results_title"

@@ -121,16 +121,18 @@ assert_size() {
 }
 
 # Waits for a geometry rather than reading it once: a resize or move reaches the server, and
-# the window manager, a moment after the program asked for it.
-wait_for_width() {
-    local window=$1 what=$2 width=$3 end=$((SECONDS + deadline_seconds))
+# the window manager, a moment after the program asked for it. A height of - is any height.
+wait_for_size() {
+    local window=$1 what=$2 width=$3 height=$4 end=$((SECONDS + deadline_seconds))
     while ((SECONDS < end)); do
         geometry "$window"
-        ((WIDTH == width)) && return 0
+        ((WIDTH == width)) && [[ "$height" == - || "$HEIGHT" == "$height" ]] && return 0
         sleep 0.05
     done
-    fail "$what is $WIDTH wide, expected $width"
+    fail "$what is ${WIDTH}x${HEIGHT}, expected ${width}x${height}"
 }
+
+wait_for_width() { wait_for_size "$1" "$2" "$3" -; }
 
 wait_for_position() {
     local window=$1 what=$2 left=$3 top=$4 end=$((SECONDS + deadline_seconds))
@@ -140,6 +142,32 @@ wait_for_position() {
         sleep 0.05
     done
     fail "$what stands at $X,$Y, expected $left,$top"
+}
+
+# Another client asks for another size of a window, as a window tool or a tiling shortcut does.
+# Whether the window manager grants the size or refuses it, it tells the window so in a configure
+# event: waits for that answer, watched with xev.
+ask_for_size() {
+    local window=$1 width=$2 height=$3 events watcher end=$((SECONDS + deadline_seconds))
+    events=$(mktemp)
+    timeout "$deadline_seconds" stdbuf -oL xev -id "$window" -event structure -event property \
+        >"$events" 2>&1 &
+    watcher=$!
+    # xev watches from the moment it sees a property of the window change.
+    until grep -q PropertyNotify "$events"; do
+        ((SECONDS < end)) || fail "xev does not watch window $window"
+        timeout 10 xprop -id "$window" -f _ASHFEVER_TEST 8s -set _ASHFEVER_TEST watched
+        sleep 0.05
+    done
+    x windowsize "$window" "$width" "$height" ||
+        fail "cannot ask window $window for ${width}x${height}"
+    until grep -q ConfigureNotify "$events"; do
+        ((SECONDS < end)) || fail "no answer to a request for ${width}x${height} of window $window"
+        sleep 0.05
+    done
+    kill "$watcher" 2>/dev/null
+    wait "$watcher" 2>/dev/null || true
+    rm -f "$events"
 }
 
 abs() { echo $(($1 < 0 ? -$1 : $1)); }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging the frameless windows by their background: the window follows the pointer exactly,
 // and only while the left button alone is held.
+#include "backgrounddrag.h"
 #include "commandbutton.h"
 #include "formfont.h"
 #include "frmdtest.h"
@@ -31,11 +32,10 @@ FormWindow *openWindow(const QString &which)
     return window;
 }
 
+// The window's drag, where it keeps the pointer's last position over the background.
 const BackgroundDrag &dragOf(FormWindow *window)
 {
-    if (auto *results = qobject_cast<FrmFin *>(window))
-        return results->drag();
-    return qobject_cast<FrmHelp *>(window)->drag();
+    return *window->findChild<BackgroundDrag *>();
 }
 
 // A pointer report with the pointer at `onScreen`, wherever the window stands now.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its two texts, how it closes, and that each opening is a fresh window.
+#include "backgrounddrag.h"
 #include "commandbutton.h"
 #include "formfont.h"
 #include "frmdtest.h"
@@ -107,7 +108,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(second));
         QCOMPARE(second->pos(), designedPlace);
         QCOMPARE(second->txthelp->text(), FrmHelp::usageHelpText());
-        QCOMPARE(second->drag().LastX, qint16(0));
+        QCOMPARE(second->findChild<BackgroundDrag *>()->LastX, qint16(0));
         QCOMPARE(instances<FrmHelp>(), 1);
     }
 };

@@ -5,17 +5,19 @@
 # pointer input: the results window and the closing credits dragged by their backgrounds, slowly
 # and in one fast sweep, must follow the pointer to the pixel; a double-click on a picture acts
 # once, as one click does. Expects the desktop of tests/support/run-in-xvfb with --wm.
-# Usage: windows.sh path/to/ashfever
+# Usage: windows.sh path/to/ashfever path/to/layoutfacts
 set -euo pipefail
 
 name=windows
 source "$(dirname "$0")/../support/xprogram.sh"
-app=${1:?usage: windows.sh path/to/ashfever}
+app=${1:?usage: windows.sh path/to/ashfever path/to/layoutfacts}
+load_layout "${2:?usage: windows.sh path/to/ashfever path/to/layoutfacts}"
 
-# A background spot clear of the controls, in both windows.
-readonly grip=(20 360)
-statistics=(367 358)
-exit_cross=(404 12)
+# A background spot clear of the controls, in both windows: left of the help text, below the
+# verdict.
+readonly grip=($((help_txthelp[0] / 2)) $((results_lblMain[1] + results_lblMain[3] + 16)))
+middle statistics results_Image1
+middle exit_cross results_imgExit
 
 # Drags a window by (200, 120) and back, slowly (ten moves 40 ms apart), then in fast sweeps
 # of 40 moves one to three milliseconds apart, which the window manager confirms late, out of
@@ -52,11 +54,12 @@ stage "results window $results shown after 80 answers"
 # The drag after the double-click comes to an end only once the clicks have been handled.
 double_click_at "$results" "${statistics[@]}"
 drag_there_and_back "$results" "the results window"
-assert_size "$results" "the results window after a double-click on «статистика»" 643 377
+assert_size "$results" "the results window after a double-click on «статистика»" \
+    "${results_wide[@]}"
 stage "a double-click on «статистика» slid the history out once"
 
 click_at "$results" "${statistics[@]}"
-wait_for_width "$results" "the results window without its history" 417
+wait_for_width "$results" "the results window without its history" "${results_client[0]}"
 
 double_click_at "$results" "${exit_cross[@]}"
 wait_until_gone "$results_title"
@@ -64,7 +67,8 @@ wait_until_gone "$quiz_title"
 credits=$(wait_for_window "$help_title")
 drag_there_and_back "$credits" "the closing credits"
 
-point_at "$credits" 200 200
+middle help_text help_txthelp
+point_at "$credits" "${help_text[@]}"
 press Escape
 expect_exit "the credits were closed"
 stage "the program exited with status 0"

@@ -8,8 +8,7 @@
 #include "formfont.h"
 #include "frmdtest.h"
 #include "frmfin.h"
-#include "frmhelp.h"
-#include "listbox.h"
+#include "programstate.h"
 #include "textbox.h"
 
 #include <QApplication>
@@ -22,6 +21,7 @@
 using BenchTable::format;
 using BenchTable::median;
 using BenchTable::row;
+using namespace ProgramState;
 
 namespace {
 
@@ -44,62 +44,26 @@ long statusKiB(const char *field)
     return 0;
 }
 
-// What the event loop does after each input: repaint, and destroy what closed.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void closeEverything()
-{
-    settle();
-    qDeleteAll(QApplication::topLevelWidgets());
-    frmDTEST.release();
-    frmFin.release();
-    frmHelp.release();
-}
-
-FrmDTEST *startQuiz()
-{
-    FrmDTEST *quiz = frmDTEST.get();
-    quiz->show();
-    if (!QTest::qWaitForWindowExposed(quiz))
-        qFatal("the quiz window was never exposed");
-    return quiz;
-}
-
-// One step as a player takes it: a click on the first option (none on the introduction),
-// a click on Next, and the repaint.
-void step(FrmDTEST *quiz)
-{
-    if (quiz->lstAns->count() > 0) {
-        const QRect option = quiz->lstAns->visualItemRect(quiz->lstAns->item(0));
-        QTest::mouseClick(quiz->lstAns->viewport(), Qt::LeftButton, {}, option.center());
-    }
-    QTest::mouseClick(quiz->cmdOk, Qt::LeftButton);
-    settle();
-}
-
 void stepsAndPlaythroughs(int playthroughs)
 {
     std::vector<double> steps, wholes;
     long afterFirst = 0;
     // The first playthrough loads what every later one finds loaded; it is timed all the same.
     for (int run = 0; run < playthroughs; ++run) {
-        FrmDTEST *quiz = startQuiz();
+        start();
         QElapsedTimer whole;
         whole.start();
         while (frmFin.isEmpty() || !frmFin->isVisible()) {
             QElapsedTimer one;
             one.start();
-            step(quiz);
+            step();
+            settle(); // the repaint that follows
             // The introduction's step and the 80th, which opens the results, are no typical step.
-            if (quiz->quiz().state.C > 1 && frmFin.isEmpty())
+            if (frmDTEST->quiz().state.C > 1 && frmFin.isEmpty())
                 steps.push_back(milliseconds(one));
         }
         wholes.push_back(milliseconds(whole));
-        closeEverything();
+        reset();
         if (run == 0)
             afterFirst = statusKiB("VmHWM");
     }
@@ -114,11 +78,12 @@ void stepsAndPlaythroughs(int playthroughs)
 
 void answersWithTheLongestLog(int repeats)
 {
-    FrmDTEST *quiz = startQuiz();
+    start();
+    FrmDTEST *quiz = frmDTEST.get();
     QElapsedTimer toTheLimit;
     toTheLimit.start();
-    while (frmFin.isEmpty() || !frmFin->isVisible())
-        step(quiz);
+    answer(80);
+    settle();
     // Past the end the list is empty: Next alone steps, and every step adds a heading.
     while (quiz->quiz().state.C < std::numeric_limits<qint16>::max())
         quiz->cmdOk->click();
@@ -152,7 +117,7 @@ void answersWithTheLongestLog(int repeats)
     row("Answers button, resident memory it adds", format("%.1f MiB", double(rssGrowth) / 1024));
     row("Answers button, peak RSS growth",
         format("%.1f MiB", double(statusKiB("VmHWM") - peakBefore) / 1024));
-    closeEverything();
+    reset();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "slide.h"
 
 #include "firstframe.h"
+#include "layout.h"
 #include "program.h"
 
 #include <set>
@@ -13,12 +14,16 @@ namespace {
 const std::string QuizTitle = "Тест: \"Ashfever\"";
 const std::string ResultsTitle = "Результаты тестирования";
 
-constexpr int NarrowWidth = 417;
-constexpr int WideWidth = 643;
+namespace Results = Layout::Results;
+constexpr int NarrowWidth = Results::client.pixels().width();
+constexpr int WideWidth =
+        Layout::Client{Results::client.width + Results::PanelWidth, 0}.pixels().width();
 
-// Where the player's pointer and clicks go, in client coordinates.
-constexpr int ListX = 500, ListY = 440;             // the answer list, clear of its options
-constexpr int StatisticsX = 367, StatisticsY = 358; // the statistics picture
+// Where the player's pointer and clicks go, in client coordinates: the answer list below its
+// options, and the statistics picture.
+constexpr QPoint InTheList(Layout::Quiz::lstAns.pixels().center().x(),
+                           Layout::Quiz::lstAns.pixels().bottom() - 8);
+constexpr QPoint Statistics = Results::Image1.pixels().center();
 
 constexpr std::uint32_t KeyReturn = 0xff0d;
 constexpr std::uint32_t KeyDown = 0xff54;
@@ -43,7 +48,7 @@ void playTheQuiz(XServer &server, xcb_window_t quiz)
 {
     int x = 0, y = 0, width = 0, height = 0;
     server.geometry(quiz, x, y, width, height);
-    server.movePointer(x + ListX, y + ListY);
+    server.movePointer(x + InTheList.x(), y + InTheList.y());
     pause(50);
     server.tapKey(KeyReturn);
     for (int answer = 1; answer <= 80; ++answer) {
@@ -55,7 +60,7 @@ void playTheQuiz(XServer &server, xcb_window_t quiz)
 
 Slide slide(XServer &server, xcb_window_t results, int from, int to)
 {
-    Slide result;
+    Slide result{from, to};
     result.widthsExpected = from < to ? to - from : from - to;
     server.pressButton(1);
     drain(server, 50);
@@ -104,7 +109,7 @@ std::vector<SlidePair> measureSlides(XServer &server, const std::string &quizPro
 
     int x = 0, y = 0, width = 0, height = 0;
     server.geometry(results, x, y, width, height);
-    server.movePointer(x + StatisticsX, y + StatisticsY);
+    server.movePointer(x + Statistics.x(), y + Statistics.y());
     drain(server, 200);
     for (int i = 0; i < pairs; ++i) {
         SlidePair pair;

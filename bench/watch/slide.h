@@ -11,6 +11,7 @@
 
 struct Slide
 {
+    int from = 0, to = 0;    // the window's width before and after, in pixels
     double milliseconds = 0; // the click's release to the last width's frame; 0 if it never came
     int widthsDrawn = 0;     // distinct new widths with a frame drawn at them
     int widthsExpected = 0;  // every pixel width the slide passes through

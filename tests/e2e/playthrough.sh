@@ -4,28 +4,36 @@
 # Plays Ashfever from start to finish the way a player does: real pointer and keyboard input
 # through the X server, under a window manager, with only what X itself shows (windows, their
 # names and geometry) as evidence of progress. Expects the desktop of tests/support/run-in-xvfb
-# with --wm. Usage: playthrough.sh path/to/ashfever
+# with --wm. Usage: playthrough.sh path/to/ashfever path/to/layoutfacts
 set -euo pipefail
 
 name=playthrough
 source "$(dirname "$0")/../support/xprogram.sh"
-app=${1:?usage: playthrough.sh path/to/ashfever}
+app=${1:?usage: playthrough.sh path/to/ashfever path/to/layoutfacts}
+load_layout "${2:?usage: playthrough.sh path/to/ashfever path/to/layoutfacts}"
 
 # --- 1. The quiz window -----------------------------------------------------------------
 
 start_program "$app"
 
 quiz=$(wait_for_window "$quiz_title")
-assert_size "$quiz" "the quiz window" 639 479
+assert_size "$quiz" "the quiz window" "${quiz_client[@]}"
 assert_centred "$quiz" "the quiz window"
-stage "quiz window $quiz shown, 639x479, centred"
+stage "quiz window $quiz shown at its size, centred"
 
-# Places in the quiz window, in its client coordinates.
-list_first_item=(200 344)    # the top option of the answer list
-list_rest=(500 440)          # where the pointer waits while keys go to the list
-next_button=(600 336)
-answers_button=(600 416)
-help_button=(24 8)
+# Places in the windows, in their client coordinates: the middles of controls, the top option
+# of the answer list, and a spot of the list below its five options, where the pointer waits
+# while keys go to the list.
+middle next_button quiz_cmdOk
+middle answers_button quiz_cmdCheck
+middle help_button quiz_cmdHelp
+middle list_rest quiz_lstAns
+list_first_item=("${list_rest[0]}" $((quiz_lstAns[1] + 8)))
+list_rest[1]=$((quiz_lstAns[1] + quiz_lstAns[3] - 8))
+middle help_close help_Image1
+middle help_text help_txthelp
+middle statistics results_Image1
+middle exit_cross results_imgExit
 
 # --- 2. The first step, by keyboard alone -----------------------------------------------
 
@@ -47,17 +55,17 @@ open_and_close_usage_help() {
     click_at "$quiz" "${help_button[@]}"
     local help
     help=$(wait_for_window "$help_title")
-    assert_size "$help" "the help window" 400 469
+    assert_size "$help" "the help window" "${help_client[@]}"
     assert_centred "$help" "the help window"
     # The help is modal: the quiz ignores its Next button (clear of the help window) and keys
     # meanwhile. An answer slipping through here shows as a miscount at the end.
     click_at "$quiz" "${next_button[@]}"
     press Return
     if [[ "${1:-}" == button ]]; then
-        click_at "$help" 280 440
+        click_at "$help" "${help_close[@]}"
     else
         # Esc goes to the help text, which holds the focus of the newly shown window.
-        point_at "$help" 200 200
+        point_at "$help" "${help_text[@]}"
         press Escape
     fi
     wait_until_gone "$help_title"
@@ -128,10 +136,10 @@ stage "79 answers given, no results yet (help closed with its button in between)
 
 answer 80
 results=$(wait_for_window "$results_title")
-assert_size "$results" "the results window" 417 377
+assert_size "$results" "the results window" "${results_client[@]}"
 assert_centred "$results" "the results window"
 [[ -n "$(visible_windows "$quiz_title")" ]] || fail "the quiz window went away with the results"
-stage "after answer 80 the results window $results is shown, 417x377, centred"
+stage "after answer 80 the results window $results is shown at its size, centred"
 
 # Steps past the end only add to the log. The Next button lies clear of the results window;
 # after its click Enter reaches it too.
@@ -146,34 +154,33 @@ click_at "$quiz" "${next_button[@]}"
 activate "$results"
 geometry "$results"
 left=$X
-statistics=(367 358)
 click_at "$results" "${statistics[@]}"
-wait_for_width "$results" "the results window with its history" 643
+wait_for_width "$results" "the results window with its history" "${results_wide[0]}"
 ((X == left)) || fail "the results window moved from x=$left to x=$X as its history slid out"
 # The slide came after the extra steps, so they have been handled by now.
 (($(visible_windows "$results_title" | wc -l) == 1)) ||
     fail "steps after the last answer opened another results window"
 [[ -n "$(visible_windows "$quiz_title")" ]] || fail "steps after the last answer closed the quiz"
-stage "history slid out: 643 wide, left edge kept at x=$left; steps past the end changed nothing"
+stage "history slid out, left edge kept at x=$left; steps past the end changed nothing"
 
 click_at "$results" "${statistics[@]}"
-wait_for_width "$results" "the results window without its history" 417
+wait_for_width "$results" "the results window without its history" "${results_client[0]}"
 ((X == left)) || fail "the results window moved from x=$left to x=$X as its history slid back"
-stage "history slid back: 417 wide, left edge kept at x=$left"
+stage "history slid back, left edge kept at x=$left"
 
 # --- 6. Leaving: the exit cross brings the closing credits ------------------------------
 
-click_at "$results" 404 12
+click_at "$results" "${exit_cross[@]}"
 wait_until_gone "$results_title"
 wait_until_gone "$quiz_title"
 credits=$(wait_for_window "$help_title")
-assert_size "$credits" "the closing credits window" 400 469
+assert_size "$credits" "the closing credits window" "${help_client[@]}"
 assert_centred "$credits" "the closing credits window"
 stage "exit cross closed both windows; closing credits shown"
 
 # --- 7. Esc ends the program ------------------------------------------------------------
 
-point_at "$credits" 200 200
+point_at "$credits" "${help_text[@]}"
 press Escape
 
 expect_exit "the credits were closed"

@@ -10,8 +10,8 @@
 #include "frmdtest.h"
 #include "frmfin.h"
 #include "frmhelp.h"
-#include "listbox.h"
 #include "picturebox.h"
+#include "programstate.h"
 #include "textbox.h"
 
 #include <QApplication>
@@ -20,44 +20,28 @@
 
 #include <cstdio>
 
+using namespace ProgramState;
+
 namespace {
 
 bool creditsReached = false;
 
-void clickOn(QWidget *control, QPoint at = {})
-{
-    QWidget *window = control->window();
-    const QPoint inWindow = control->mapTo(window, at.isNull() ? control->rect().center() : at);
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inWindow);
-}
-
-void escapeIn(QWidget *control)
-{
-    control->setFocus();
-    QTest::keyClick(control->window()->windowHandle(), Qt::Key_Escape);
-}
-
 bool play()
 {
+    start();
     FrmDTEST *quiz = frmDTEST.get();
-    if (!QTest::qWaitForWindowExposed(quiz))
-        return false;
     clickOn(quiz->cmdHelp);
-    escapeIn(frmHelp->txthelp);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressEscapeIn(frmHelp->txthelp);
+    settle();
 
-    clickOn(quiz->cmdOk);
-    for (int answer = 1; answer <= 80; ++answer) {
-        ListBox *options = quiz->lstAns;
-        clickOn(options->viewport(),
-                options->visualItemRect(options->item(answer % options->count())).center());
-        clickOn(quiz->cmdOk);
-        QCoreApplication::processEvents();
-        if (answer % 10 == 0) {
+    for (int answered = 1; answered <= 80; ++answered) {
+        answer(answered);
+        settle();
+        if (answered % 10 == 0) {
             for (int second = 0; second < 7; ++second)
                 emit quiz->tmrMain->ticked();
         }
-        if (answer == 40)
+        if (answered == 40)
             clickOn(quiz->cmdCheck);
     }
     FrmFin *results = frmFin.instance();
@@ -76,17 +60,17 @@ bool play()
     QTest::mousePress(window, Qt::LeftButton, {}, QPoint(20, 360));
     QTest::mouseMove(window, QPoint(60, 300));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 300));
-    QCoreApplication::processEvents();
+    settle();
 
     clickOn(results->imgExit);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     FrmHelp *credits = frmHelp.instance();
     if (!frmDTEST.isEmpty() || !frmFin.isEmpty() || !credits ||
         credits->txthelp->text() != FrmHelp::closingCreditsText())
         return false;
     creditsReached = true;
     // Closing the credits, the last window, ends the event loop as it ends the program.
-    escapeIn(credits->txthelp);
+    pressEscapeIn(credits->txthelp);
     return true;
 }
 
@@ -104,7 +88,6 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quietPlatformNotes);
     QApplication app(argc, argv);
     FormFont::install();
-    frmDTEST->show();
     QTimer::singleShot(0, &app, [] {
         if (!play()) {
             std::fprintf(stderr, "playthrough: the quiz did not go as a player expects\n");

@@ -4,11 +4,13 @@
 # Builds the .deb from a built tree with CPack, checks its control data and contents and runs
 # lintian on it, then unpacks it and starts the unpacked program the way a menu would, in the
 # private X server of tests/support/run-in-xvfb, and closes it with the keyboard.
-# Usage: debpackage.sh BUILD_DIR SOURCE_DIR
+# Usage: debpackage.sh BUILD_DIR SOURCE_DIR path/to/layoutfacts
 set -euo pipefail
 
-build=${1:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
-source=${2:?usage: debpackage.sh BUILD_DIR SOURCE_DIR}
+usage="usage: debpackage.sh BUILD_DIR SOURCE_DIR path/to/layoutfacts"
+build=${1:?$usage}
+source=${2:?$usage}
+layoutfacts=${3:?$usage}
 readonly app_id=org.example.Ashfever
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
 
@@ -165,7 +167,8 @@ cd "$root"
 start_program /usr/bin/env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH "$root/usr/games/$(entry Exec)"
 
 quiz=$(wait_for_window "$quiz_title")
-assert_size "$quiz" "the quiz window" 639 479
+load_layout "$layoutfacts"
+assert_size "$quiz" "the quiz window" "${quiz_client[@]}"
 wm_class=$(xprop -id "$quiz" WM_CLASS)
 [[ "$wm_class" == *"\"$(entry StartupWMClass)\""* ]] ||
     fail "the menu entry's StartupWMClass $(entry StartupWMClass) is not the window's $wm_class"
@@ -173,10 +176,12 @@ stage "the unpacked program shows its quiz window ($wm_class)"
 
 # Without a window manager the keyboard follows the pointer: rest it on the answer list, which
 # has the focus. Esc there ends the quiz and brings the closing credits, and Esc ends those.
-point_at "$quiz" 500 440
+middle list quiz_lstAns
+point_at "$quiz" "${list[@]}"
 press Escape
 help=$(wait_for_window "$help_title")
-point_at "$help" 200 200
+middle help_text help_txthelp
+point_at "$help" "${help_text[@]}"
 press Escape
 expect_exit "the credits closed"
 stage "closed with Esc twice; exit status 0"

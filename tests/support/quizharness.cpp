@@ -9,8 +9,7 @@ QuizHarness::QuizHarness() : quiz(screen)
     screen.minutesChanged = [this] { quiz.lblMin_Change(); };
     screen.resultsLoaded = [this] {
         histAtResultsLoad = quiz.state.Hist;
-        quiz.state.Hist += quiz.dt.Verdicts;
-        resultsHistory = quiz.state.Hist;
+        verdictsAtResultsLoad = quiz.dt.Verdicts;
     };
     quiz.load();
 }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A quiz played headless: the engine on the stand-in screen, loaded as the quiz window loads it,
-// with the results window's load step where the real window would run it.
+// A quiz played headless: the engine on the stand-in screen, loaded as the quiz window loads it.
+// What the results window finds when the first verdict creates it is kept; its load itself is
+// the real window's (tests/windows/resultswindow_test.cpp).
 #pragma once
 
 #include "fakequizscreen.h"
@@ -31,8 +32,7 @@ public:
 
     FakeQuizScreen screen;
     Quiz quiz;
-    // What the results window's history box shows once it has loaded.
-    QString resultsHistory;
-    // Hist as the results window found it when it loaded.
+    // Hist and Verdicts as the results window found them when it loaded.
     QString histAtResultsLoad;
+    QString verdictsAtResultsLoad;
 };

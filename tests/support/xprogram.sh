@@ -233,3 +233,17 @@ drag() {
     x "${input[@]}" || fail "cannot drag window $window"
     sleep "$settle"
 }
+
+# The designed layout in pixels, as tests/support/layoutfacts prints it from the program's own
+# table: quiz_client=(width height), quiz_cmdOk=(left top width height) and so on.
+load_layout() {
+    local facts
+    facts=$("$1") || fail "cannot read the layout from $1"
+    eval "$facts"
+}
+
+# Sets the array named $1 to the middle of the layout's box named $2: x, then y.
+middle() {
+    local -n point=$1 box=$2
+    point=($((box[0] + box[2] / 2)) $((box[1] + box[3] / 2)))
+}

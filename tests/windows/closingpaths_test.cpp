@@ -54,14 +54,6 @@ void enter(State state)
     }
 }
 
-// Keys go through the window system, so a modal help window blocks them as it would a player.
-void pressEscapeIn(QWidget *control)
-{
-    control->activateWindow();
-    control->setFocus();
-    QTest::keyClick(control->window()->windowHandle(), Qt::Key_Escape);
-}
-
 void take(Path path)
 {
     switch (path) {
@@ -78,8 +70,7 @@ void take(Path path)
         frmDTEST->windowHandle()->close();
         break;
     case Path::ResultsExit:
-        QTest::mouseClick(frmFin->windowHandle(), Qt::LeftButton, {},
-                          frmFin->imgExit->geometry().center());
+        clickOn(frmFin->imgExit);
         break;
     case Path::ResultsPlatformClose:
         frmFin->windowHandle()->close();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ashfever team <ashfever-team@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's windows as the tests see them: what is open, a clean slate between tests, and
-// quick ways through the quiz on the real widgets.
+// The program's windows as the tests, the memcheck run and the widget benchmark see them: what
+// is open, a clean slate between runs, and the one way they play the quiz on the real widgets.
 #pragma once
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 namespace ProgramState {
 
-// Lets windows that closed be destroyed, as the event loop would.
+// Lets windows that closed be destroyed and the rest repaint, as the event loop would.
 void settle();
 
 // Destroys every window and leaves the three references empty.
@@ -25,10 +25,19 @@ int instances()
     return count;
 }
 
-// Shows a fresh quiz window, as the program starts.
+// Shows a fresh quiz window, as the program starts, and returns once it is on screen.
 void start();
-// From the introduction, steps with the Next button until `answered` questions are answered,
-// clicking the first option of each question. 80 brings up the results window.
+
+// Input through the window system, as a player's: a modal window blocks it. A click lands on
+// `at` in the control, by default its middle.
+void clickOn(QWidget *control, QPoint at = {});
+void pressEscapeIn(QWidget *control);
+
+// One step as a player takes it: a click on the first option, if the list has any, then a
+// click on Next.
+void step();
+// Steps from where the quiz stands until `answered` questions are answered, or a step takes no
+// effect. 80 brings up the results window.
 void answer(int answered);
 
 } // namespace ProgramState

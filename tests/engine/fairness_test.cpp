@@ -193,6 +193,13 @@ double mentionsElsewhere(int number, const QString &option)
     return mentioned / double(words.size());
 }
 
+// Or the other way round: among fillers reused from other questions, the one thing nothing else
+// in the quiz names looks like the real one.
+double mentionsElsewhereFewest(int number, const QString &option)
+{
+    return -mentionsElsewhere(number, option);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Preference)
@@ -248,6 +255,7 @@ private slots:
         QTest::addRow("always the shortest option") << &shortness;
         QTest::addRow("the option most like the other four") << &likenessToTheOthers;
         QTest::addRow("the option the rest of the quiz names most") << &mentionsElsewhere;
+        QTest::addRow("the option the rest of the quiz names least") << &mentionsElsewhereFewest;
         QTest::addRow("the option with the most proper names") << &properNames;
     }
     void aTestWiseStrangerScoresNearChance()
